@@ -1,0 +1,61 @@
+#pragma once
+// An in-memory console device: keys come from a script, the screen is read
+// back as text and attributes. Lets a test play a whole session in-process.
+
+#include <cstdint>
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/console.h"
+
+namespace kvarn {
+
+// Thrown when the program waits for a key the script does not have.
+struct ScriptEnded : std::runtime_error {
+    ScriptEnded() : std::runtime_error("the key script has ended") {}
+};
+
+// Key codes as scripts type them.
+namespace keys {
+inline constexpr std::string_view Tab = "\t";
+inline constexpr std::string_view Enter = "\r";
+inline constexpr std::string_view Esc = "\x1b";
+inline constexpr std::string_view Backspace = "\b";
+inline constexpr std::string_view Backtab{"\0\x0f", 2}; // Shift+Tab: 0, then 15
+inline constexpr std::string_view Right{"\0\x4d", 2};   // a cursor key: 0, then 77
+} // namespace keys
+
+class MemoryConsole : public ConsoleDevice {
+  public:
+    // Attaches itself as the console, with a cleared screen of that size.
+    explicit MemoryConsole(int columns = 80, int rows = 25);
+    ~MemoryConsole() override;
+
+    // Appends key codes to the script, byte by byte (0 included).
+    void type(std::string_view codes);
+    std::size_t keysLeft() const { return script_.size(); }
+
+    // Row r of the screen (1-based) as text, trailing blanks kept.
+    std::string row(int r) const;
+    // Every row, trailing blanks removed.
+    std::vector<std::string> rows() const;
+    // Whole screen as text: rows without trailing blanks, joined by '\n', with
+    // trailing empty rows removed.
+    std::string text() const;
+    // Characters [col, col + len) of row r.
+    std::string at(int col, int r, int len) const;
+    std::uint8_t attrAt(int col, int r) const;
+    int shows() const { return shows_; }
+
+    void show(const Screen&) override { ++shows_; }
+    std::uint8_t nextKey() override;
+
+  private:
+    std::deque<std::uint8_t> script_;
+    int shows_ = 0;
+};
+
+} // namespace kvarn

@@ -1,0 +1,48 @@
+#pragma once
+// Text streams: the console's output stream and the one output text file.
+// Texts, characters and numbers are appended; an output statement is closed
+// by endWrite (the line stays open) or writeLineEnd (characters 13 and 10).
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kvarn {
+
+// One text stream: the console (`output`) or a text file with a write buffer
+// of 256 bytes.
+struct TextFile {
+    bool isConsole = false;
+    std::string name;  // file name as given, at most 255 characters
+    int fd = -1;       // descriptor while open
+    bool open = false; // open for writing
+    std::array<char, 256> buffer{};
+    std::size_t used = 0; // bytes waiting in buffer
+};
+
+// The console's output stream: writes at the cursor of the console window.
+extern TextFile output;
+
+void writeText(TextFile& f, std::string_view text);
+void writeChar(TextFile& f, char ch);
+void writeInt(TextFile& f, long value, int width);
+void writeReal(TextFile& f, double value, int width, int decimals);
+// Ends one output statement: the console shows it at once; a file keeps it
+// in its buffer.
+void endWrite(TextFile& f);
+// Appends the line end 13, 10; the console shows it at once.
+void writeLineEnd(TextFile& f);
+
+// Creates (or empties) the named file in the current directory and opens it
+// for writing; the name is used unchanged. A failure ends the program with a
+// run-time error report.
+void createTextFile(TextFile& f, std::string_view name);
+// Writes out the buffer and closes the file.
+void closeFile(TextFile& f);
+
+// Writes out the buffer of the open output file, if any, using only write():
+// safe inside a signal handler.
+void flushOpenFileForExit();
+
+} // namespace kvarn

@@ -1,0 +1,26 @@
+// SCAFFOLD (layElements, discretizeAntenna): replaced by the real discretisation.
+#include "field/discretize.h"
+
+#include <cmath>
+
+#include "field/antenna.h"
+
+namespace kvarn {
+
+double segmentLength(int j) {
+    long double ddx = static_cast<long double>(xe[j]) - xa[j];
+    long double ddy = static_cast<long double>(ye[j]) - ya[j];
+    long double ddz = static_cast<long double>(ze[j]) - za[j];
+    return static_cast<double>(sqrtl(ddx * ddx + ddy * ddy + ddz * ddz));
+}
+
+std::uint16_t segmentElements(double len) {
+    // Int(len + 0.5): whole metres, a half metre rounded up. A segment is at
+    // most a few kilometres (six typed characters per coordinate).
+    return static_cast<std::uint16_t>(truncl(static_cast<long double>(len) + 0.5L));
+}
+
+void layElements(double, double) {}
+void discretizeAntenna() {}
+
+} // namespace kvarn
