@@ -14,10 +14,10 @@ double segmentLength(int j) {
     return static_cast<double>(sqrtl(ddx * ddx + ddy * ddy + ddz * ddz));
 }
 
-std::uint16_t segmentElements(double len) {
-    // Int(len + 0.5): whole metres, a half metre rounded up. A segment is at
-    // most a few kilometres (six typed characters per coordinate).
-    return static_cast<std::uint16_t>(truncl(static_cast<long double>(len) + 0.5L));
+double segmentElements(double len) {
+    // Int(len + 0.5): whole metres, a half metre rounded up. Kept as a real:
+    // six typed characters per coordinate allow segments far beyond 65535 m.
+    return static_cast<double>(truncl(static_cast<long double>(len) + 0.5L));
 }
 
 void layElements(double, double) {}
