@@ -1,5 +1,7 @@
 #include "console/console.h"
 
+#include "console/runtime_error.h"
+
 namespace kvarn {
 
 Screen screen;
@@ -11,6 +13,10 @@ ConsoleDevice* device = nullptr;
 void attachConsole(ConsoleDevice& dev, int columns, int rows) {
     device = &dev;
     screen.reset(columns, rows);
+}
+
+void detachConsole(ConsoleDevice& dev) {
+    if (device == &dev) device = nullptr;
 }
 
 ConsoleDevice* consoleDevice() { return device; }
@@ -28,6 +34,7 @@ void setBackground(std::uint8_t colour) { screen.setBackground(colour); }
 std::uint8_t readKey() {
     // The user sees the cursor where the key will act before it is read.
     consoleShow();
+    if (device == nullptr) runtimeError(kNoConsole, "no console to read keys from");
     return device->nextKey();
 }
 

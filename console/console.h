@@ -28,6 +28,8 @@ extern Screen screen;
 // Connects the console to a device and sets up a cleared screen of the given
 // size with the window over all of it. The device must outlive its use.
 void attachConsole(ConsoleDevice& device, int columns, int rows);
+// Disconnects the device if it is the attached one.
+void detachConsole(ConsoleDevice& device);
 // The attached device, or nullptr.
 ConsoleDevice* consoleDevice();
 

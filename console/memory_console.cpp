@@ -4,7 +4,7 @@ namespace kvarn {
 
 MemoryConsole::MemoryConsole(int columns, int rows) { attachConsole(*this, columns, rows); }
 
-MemoryConsole::~MemoryConsole() = default;
+MemoryConsole::~MemoryConsole() { detachConsole(*this); }
 
 void MemoryConsole::type(std::string_view codes) {
     for (char c : codes) script_.push_back(static_cast<std::uint8_t>(c));

@@ -10,6 +10,7 @@ namespace kvarn {
 inline constexpr int kFileNotFound = 2;
 inline constexpr int kPathNotFound = 3;
 inline constexpr int kAccessDenied = 5;
+inline constexpr int kNoConsole = 6;
 inline constexpr int kDiskWriteError = 101;
 inline constexpr int kRangeCheckError = 201;
 
