@@ -69,17 +69,6 @@ TEST_F(CoordinateForm, DrawsItsMaskInABlueWindow) {
     EXPECT_EQ(test::background(screen.attr), 6);
 }
 
-TEST_F(CoordinateForm, FieldsRunByCornerAndCoordinate) {
-    EXPECT_FALSE(play(toField(2) + "1" + tab + "2" + tab + tab + tab + "3"));
-    EXPECT_EQ(win.at(14, 3, 6), "1     "); // y1
-    EXPECT_EQ(win.at(24, 3, 6), "2     "); // z1
-    EXPECT_EQ(win.at(24, 4, 6), "3     "); // z2, field 6
-    EXPECT_EQ(ya[1], 1.0);
-    EXPECT_EQ(za[1], 2.0);
-    EXPECT_EQ(ze[1], 0.0); // "3" not yet converted
-    EXPECT_EQ(cursor(), (CursorPos{25, 4}));
-}
-
 TEST_F(CoordinateForm, TooFewDataWithoutASecondCornerWithZ) {
     for (const std::string& keys : {
              esc,                                      // nothing at all
