@@ -1,5 +1,7 @@
 #include "console/tty_render.h"
 
+#include <algorithm>
+
 namespace kvarn {
 
 namespace {
@@ -48,6 +50,24 @@ void appendCellChar(std::string& out, std::uint8_t ch) {
     }
 }
 
+// A short hop to the right along the row is cheaper as the unchanged cells
+// in between, sent again, than as a cursor move (at least six bytes); it
+// also keeps the words of a line together in the byte stream.
+void TtyRenderer::moveAlong(const Screen& screen, std::string& out, int row, int col) {
+    constexpr int kLongestHop = 4;
+    bool hop = termY_ == row && termX_ > 0 && termX_ < col && col - termX_ <= kLongestHop;
+    for (int c = termX_; hop && c < col; ++c) {
+        const Cell& cell = screen.at(c, row);
+        hop = cell.attr == termAttr_ && cell.ch >= 0x20 && cell.ch < 0x7F;
+    }
+    if (!hop) {
+        moveTo(out, row, col);
+        return;
+    }
+    for (int c = termX_; c < col; ++c)
+        out += static_cast<char>(screen.at(c, row).ch);
+}
+
 void TtyRenderer::render(const Screen& screen, std::string& out) {
     const bool full = !valid_ || screen.width != width_ || screen.height != height_;
     bool hidden = false; // the cursor is hidden while cells are drawn
@@ -76,13 +96,16 @@ void TtyRenderer::render(const Screen& screen, std::string& out) {
         drawn_ = true;
     }
 
-    for (int row = 1; row <= height_; ++row) {
-        for (int col = 1; col <= width_; ++col) {
+    const int lastCol = std::min(width_, clipColumns_);
+    const int lastRow = std::min(height_, clipRows_);
+    shownRows_ = lastRow;
+    for (int row = 1; row <= lastRow; ++row) {
+        for (int col = 1; col <= lastCol; ++col) {
             const Cell& cell = screen.at(col, row);
             Cell& shown = front_[static_cast<std::size_t>((row - 1) * width_ + (col - 1))];
             if (!full && cell == shown) continue;
             hide();
-            if (termX_ != col || termY_ != row) moveTo(out, row, col);
+            if (termX_ != col || termY_ != row) moveAlong(screen, out, row, col);
             if (termAttr_ != cell.attr) {
                 out += colourSequence(cell.attr);
                 termAttr_ = cell.attr;
@@ -90,23 +113,25 @@ void TtyRenderer::render(const Screen& screen, std::string& out) {
             appendCellChar(out, cell.ch);
             shown = cell;
             termY_ = row;
-            termX_ = col < width_ ? col + 1 : 0; // at the right edge the cursor stays put
+            termX_ = col < lastCol ? col + 1 : 0; // at the right edge the cursor stays put
         }
     }
 
     if (termX_ != screen.curX || termY_ != screen.curY) {
         moveTo(out, screen.curY, screen.curX);
-        termX_ = screen.curX;
-        termY_ = screen.curY;
+        const bool inside = screen.curX <= lastCol && screen.curY <= lastRow;
+        termX_ = inside ? screen.curX : 0; // else the terminal stopped it at its edge
+        termY_ = inside ? screen.curY : 0;
     }
     if (hidden) out += kShowCursor;
 
-    lastRow_ = screen.curY;
-    for (int row = height_; row > lastRow_; --row) {
+    // A blank in another colour (a form's background) counts as drawn.
+    drawnRows_ = 0;
+    for (int row = lastRow; row > 0 && drawnRows_ == 0; --row) {
         bool blank = true;
-        for (int col = 1; col <= width_ && blank; ++col)
+        for (int col = 1; col <= lastCol && blank; ++col)
             blank = screen.at(col, row) == Cell{};
-        if (!blank) lastRow_ = row;
+        if (!blank) drawnRows_ = row;
     }
 }
 
@@ -115,8 +140,14 @@ std::string TtyRenderer::restoreSequence() const {
     std::string out = kResetColours;
     out += kWrapOn;
     out += kShowCursor;
-    moveTo(out, lastRow_, 1);
-    out += "\r\n"; // the shell's prompt goes below the last drawn row
+    // The shell's prompt goes on the line below the last drawn row; below
+    // the bottom row the terminal scrolls up one line to make room.
+    if (drawnRows_ < shownRows_) {
+        moveTo(out, drawnRows_ + 1, 1);
+    } else {
+        moveTo(out, shownRows_, 1);
+        out += "\r\n";
+    }
     return out;
 }
 

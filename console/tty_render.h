@@ -29,6 +29,14 @@ class TtyRenderer {
     // every cell (first show, after a stop, after a resize).
     void invalidate() { valid_ = false; }
 
+    // The terminal's present size, when it shrank below the screen after the
+    // start: cells beyond it are not drawn (the terminal would pile them up
+    // at its edges).
+    void clip(int columns, int rows) {
+        clipColumns_ = columns;
+        clipRows_ = rows;
+    }
+
     // Appends the bytes that bring the terminal from what it last showed to
     // the screen: changed cells, colours and the cursor at the console's
     // cursor. Appends nothing when nothing changed.
@@ -40,13 +48,18 @@ class TtyRenderer {
     std::string restoreSequence() const;
 
   private:
+    // Brings the terminal cursor to row, col of the screen.
+    void moveAlong(const Screen& screen, std::string& out, int row, int col);
+
     bool valid_ = false;
     bool drawn_ = false; // something was sent at all
     int width_ = 0, height_ = 0;
     std::vector<Cell> front_;   // what the terminal shows
     int termX_ = 0, termY_ = 0; // terminal cursor; 0 when not known
     int termAttr_ = -1;         // colours last sent; -1 when not known
-    int lastRow_ = 0;           // lowest row with something on it, or the cursor's
+    int shownRows_ = 0;         // rows the terminal shows of the screen
+    int drawnRows_ = 0;         // down to the last row that is not blank
+    int clipColumns_ = 1 << 16, clipRows_ = 1 << 16;
 };
 
 } // namespace kvarn

@@ -299,24 +299,46 @@ TEST(TtyRender, RestoreGoesBelowTheLastDrawnRow) {
     Screen s = smallScreen();
     TtyRenderer r;
     EXPECT_EQ(r.restoreSequence(), "") << "nothing drawn, nothing to restore";
+    const std::string reset = "\x1b[0m\x1b[?7h\x1b[?25h";
 
     std::string out;
-    s.gotoXY(1, 4);
-    write(s, "x");
-    s.gotoXY(1, 2);
+    s.gotoXY(1, 3);
+    write(s, "x\r\n"); // the cursor on the empty row below
     r.render(s, out);
-    EXPECT_EQ(r.restoreSequence(), "\x1b[0m\x1b[?7h\x1b[?25h\x1b[4;1H\r\n");
+    EXPECT_EQ(r.restoreSequence(), reset + "\x1b[4;1H");
+
+    s.gotoXY(1, 1);
+    r.render(s, out);
+    EXPECT_EQ(r.restoreSequence(), reset + "\x1b[4;1H") << "wherever the cursor is";
 
     s.setBackground(1); // a blank in another colour is drawn too
     s.gotoXY(5, 5);
     s.put(' ');
-    s.gotoXY(1, 1);
     r.render(s, out);
-    EXPECT_EQ(r.restoreSequence(), "\x1b[0m\x1b[?7h\x1b[?25h\x1b[5;1H\r\n");
+    EXPECT_EQ(r.restoreSequence(), reset + "\x1b[5;1H\r\n") << "the terminal scrolls";
 
     s.reset(12, 5);
-    s.gotoXY(1, 3); // the cursor row counts when nothing lies below it
     r.render(s, out);
+    EXPECT_EQ(r.restoreSequence(), reset + "\x1b[1;1H");
+}
+
+// A terminal made smaller than the screen gets what fits and nothing
+// beyond its edges.
+TEST(TtyRender, ClippedToAShrunkTerminal) {
+    Screen s = smallScreen();
+    for (int row = 1; row <= 5; ++row)
+        for (int col = 1; col <= 12; ++col)
+            s.at(col, row) = Cell{static_cast<std::uint8_t>('a' + col), 0x1E};
+    s.gotoXY(3, 2);
+    TtyRenderer r;
+    r.clip(8, 3);
+    std::string out;
+    r.render(s, out);
+    FakeTerminal term(8, 3);
+    term.feed(out);
+    for (int row = 1; row <= 3; ++row)
+        for (int col = 1; col <= 8; ++col)
+            EXPECT_EQ(term.at(col, row), expectedGlyph(s.at(col, row))) << col << "," << row;
     EXPECT_EQ(r.restoreSequence(), "\x1b[0m\x1b[?7h\x1b[?25h\x1b[3;1H\r\n");
 }
 
