@@ -66,29 +66,33 @@ void writeAll(const char* data, std::size_t size) {
 }
 
 // Colours, wrap and cursor back, cursor below the drawing, then the modes
-// the program found. Async-signal-safe; does nothing the second time.
-void giveBack() {
+// the program found, once the bytes are out (when, with TCSAFLUSH, keys
+// typed for the program are dropped rather than left to the shell).
+// Async-signal-safe; does nothing the second time.
+void giveBack(int when) {
     if (!isRaw) return;
     isRaw = 0;
     const int savedErrno = errno;
     std::atomic_signal_fence(std::memory_order_acquire);
     const RestoreText& t = restoreTexts[restoreIndex];
     writeAll(t.bytes, t.size);
-    ::tcsetattr(STDIN_FILENO, TCSADRAIN, &savedModes);
+    ::tcsetattr(STDIN_FILENO, when, &savedModes);
     errno = savedErrno;
 }
 
 void releaseForGood() {
     running = 0;
-    giveBack();
+    giveBack(TCSAFLUSH);
 }
 
 void suspendTerminal() {
-    giveBack();
+    giveBack(TCSADRAIN);
 }
 
+// Set also when the modes look set: a process stopped by SIGSTOP gave
+// nothing back, and its shell may have changed the modes in the meantime.
 void resumeTerminal() {
-    if (!running || isRaw) return;
+    if (!running) return;
     const int savedErrno = errno;
     if (::tcsetattr(STDIN_FILENO, TCSADRAIN, &rawModes) == 0) isRaw = 1;
     errno = savedErrno;
@@ -114,6 +118,9 @@ termios makeRaw(termios t) {
     // keys.
     t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN);
     t.c_lflag |= ISIG;
+    // Those signals do not throw away output still on its way to the
+    // terminal: the rows last drawn stay on the screen.
+    t.c_lflag |= NOFLSH;
     // A read returns as soon as one byte is there; longer waits are poll's.
     t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;

@@ -77,6 +77,19 @@ struct PtyRun {
         return true;
     }
 
+    // Reads what is still on its way, until the terminal has been quiet for
+    // a moment.
+    void drain() {
+        for (;;) {
+            pollfd fd{master, POLLIN, 0};
+            if (poll(&fd, 1, 50) <= 0) return;
+            char buf[4096];
+            ssize_t n = read(master, buf, sizeof buf);
+            if (n <= 0) return;
+            screen.append(buf, static_cast<std::size_t>(n));
+        }
+    }
+
     bool showsAfter(std::size_t from, const std::string& text) {
         return pumpUntil([&] { return screen.find(text, from) != std::string::npos; });
     }
@@ -87,6 +100,7 @@ struct PtyRun {
         bool ended = pumpUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; });
         if (!ended) return -1;
         pid = -1;
+        drain();
         return status;
     }
 
@@ -165,6 +179,28 @@ TEST(Terminal, CtrlCEndsWith130AndGivesTheTerminalBack) {
     expectGivenBack(run.screen.substr(mark));
 }
 
+// The screen takes the terminal's size at start: 80x25 when the terminal
+// tells none, at most 255 in each direction.
+TEST(Terminal, ScreenSizeFromTheTerminal) {
+    struct Case {
+        int ptyColumns, ptyRows, columns, rows;
+    } cases[] = {{100, 30, 100, 30}, {0, 0, 80, 25}, {300, 260, 255, 255}};
+    for (const Case& c : cases) {
+        PtyRun run;
+        OPEN_PTY_OR_SKIP(run, c.ptyColumns, c.ptyRows);
+        startOnTerminal(run);
+        ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << c.ptyColumns << "x" << c.ptyRows;
+        // The first show scrolls from the bottom row, then clears and draws
+        // every row in full.
+        const std::string bottom = "\x1b[" + std::to_string(c.rows) + ";1H\n";
+        EXPECT_NE(run.screen.find(bottom), std::string::npos) << c.ptyColumns << "x" << c.ptyRows;
+        const std::string firstRow = "\x1b[37;40m" + std::string(c.columns, ' ') + "\x1b[2;1H";
+        EXPECT_NE(run.screen.find(firstRow), std::string::npos) << c.ptyColumns << "x" << c.ptyRows;
+        run.type("\x03");
+        EXPECT_TRUE(WIFEXITED(run.waitExit()));
+    }
+}
+
 // A small shell with job control: runs the program as its foreground job,
 // and when the job stops, takes the terminal back, reports 'S' and waits for
 // a byte before continuing it (as `fg` does). At the end it reports 'X' and
@@ -216,6 +252,7 @@ TEST(Terminal, CtrlZGivesTheTerminalBackAndContinuingRedraws) {
     std::size_t mark = run.screen.size();
     run.type("\x1a");
     ASSERT_TRUE(run.pumpUntil([&] { return run.reports == "S"; })) << "the program did not stop";
+    run.drain();
     expectSameModes(before, run.modes());
     expectGivenBack(run.screen.substr(mark));
 
