@@ -1,0 +1,343 @@
+// The built program on a pseudo-terminal: it refuses what is no terminal or
+// too small a one, and gives the terminal back after Ctrl+C and Ctrl+Z.
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <poll.h>
+#include <pty.h>
+#include <string>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kTimeoutMs = 5000;
+// The usage notice's prompt; its closing blank is a cell that stays blank,
+// so it is never sent.
+constexpr const char* kNoticePrompt = "Zur Kenntnis genommen:";
+
+long nowMs() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000L + t.tv_nsec / 1000000L;
+}
+
+// A pseudo-terminal, the process started on it, and all it wrote there.
+struct PtyRun {
+    int master = -1;
+    int slave = -1; // kept open here, to read the terminal's modes afterwards
+    pid_t pid = -1;
+    int reportFd = -1;   // optional second channel from the child
+    std::string screen;  // bytes the program wrote to the terminal
+    std::string reports; // bytes from reportFd
+
+    ~PtyRun() {
+        if (pid > 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        for (int fd : {master, slave, reportFd})
+            if (fd >= 0) close(fd);
+    }
+
+    bool open(int columns, int rows) {
+        winsize size{};
+        size.ws_col = static_cast<unsigned short>(columns);
+        size.ws_row = static_cast<unsigned short>(rows);
+        return openpty(&master, &slave, nullptr, nullptr, &size) == 0;
+    }
+
+    // Reads the terminal and the report channel until done() holds or the
+    // time runs out.
+    bool pumpUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs) {
+        const long end = nowMs() + timeoutMs;
+        while (!done()) {
+            const long left = end - nowMs();
+            if (left <= 0) return false;
+            pollfd fds[2] = {{master, POLLIN, 0}, {reportFd, POLLIN, 0}};
+            if (poll(fds, 2, static_cast<int>(std::min(left, 20L))) <= 0) continue;
+            char buf[4096];
+            if (fds[0].revents & POLLIN) {
+                ssize_t n = read(master, buf, sizeof buf);
+                if (n > 0) screen.append(buf, static_cast<std::size_t>(n));
+            }
+            if (fds[1].revents & POLLIN) {
+                ssize_t n = read(reportFd, buf, sizeof buf);
+                if (n > 0) reports.append(buf, static_cast<std::size_t>(n));
+            }
+        }
+        return true;
+    }
+
+    // Reads what is still on its way, until the terminal has been quiet for
+    // a moment.
+    void drain() {
+        for (;;) {
+            pollfd fd{master, POLLIN, 0};
+            if (poll(&fd, 1, 50) <= 0) return;
+            char buf[4096];
+            ssize_t n = read(master, buf, sizeof buf);
+            if (n <= 0) return;
+            screen.append(buf, static_cast<std::size_t>(n));
+        }
+    }
+
+    bool showsAfter(std::size_t from, const std::string& text) {
+        return pumpUntil([&] { return screen.find(text, from) != std::string::npos; });
+    }
+
+    // The wait status, or -1 when the process did not end in time.
+    int waitExit() {
+        int status = -1;
+        bool ended = pumpUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; });
+        if (!ended) return -1;
+        pid = -1;
+        drain();
+        return status;
+    }
+
+    void type(std::string_view keys) const {
+        ASSERT_EQ(write(master, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    }
+
+    termios modes() const {
+        termios t{};
+        tcgetattr(slave, &t);
+        return t;
+    }
+};
+
+// In a child: makes the pseudo-terminal the controlling terminal of a new
+// session, for the terminal's Ctrl+C and Ctrl+Z to reach this process group.
+void takeTerminal(const PtyRun& run) {
+    close(run.master);
+    setsid();
+    ioctl(run.slave, TIOCSCTTY, 0);
+}
+
+[[noreturn]] void execProgram(int in, int out, int err) {
+    dup2(in, STDIN_FILENO);
+    dup2(out, STDOUT_FILENO);
+    dup2(err, STDERR_FILENO);
+    execl(KVARN_7T_PATH, KVARN_7T_PATH, static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+void startOnTerminal(PtyRun& run) {
+    run.pid = fork();
+    if (run.pid == 0) {
+        takeTerminal(run);
+        execProgram(run.slave, run.slave, run.slave);
+    }
+}
+
+void expectSameModes(const termios& before, const termios& after) {
+    EXPECT_EQ(before.c_iflag, after.c_iflag);
+    EXPECT_EQ(before.c_oflag, after.c_oflag);
+    EXPECT_EQ(before.c_cflag, after.c_cflag);
+    EXPECT_EQ(before.c_lflag, after.c_lflag);
+    EXPECT_EQ(0, std::memcmp(before.c_cc, after.c_cc, sizeof before.c_cc));
+}
+
+void expectRawModes(const termios& t) {
+    EXPECT_EQ(t.c_lflag & (ECHO | ICANON), 0u) << "no echo, no line editing";
+    EXPECT_NE(t.c_lflag & ISIG, 0u) << "Ctrl+C still sends its signal";
+}
+
+// The terminal's normal state: colours reset, wrap and cursor on.
+void expectGivenBack(const std::string& bytes) {
+    EXPECT_NE(bytes.find("\x1b[0m"), std::string::npos);
+    EXPECT_NE(bytes.find("\x1b[?7h"), std::string::npos);
+    EXPECT_NE(bytes.find("\x1b[?25h"), std::string::npos);
+}
+
+#define OPEN_PTY_OR_SKIP(run, columns, rows)                                                       \
+    if (!(run).open(columns, rows)) GTEST_SKIP() << "no pseudo-terminals: " << strerror(errno)
+
+TEST(Terminal, CtrlCEndsWith130AndGivesTheTerminalBack) {
+    PtyRun run;
+    OPEN_PTY_OR_SKIP(run, 80, 25);
+    const termios before = run.modes();
+    startOnTerminal(run);
+    ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << run.screen;
+    expectRawModes(run.modes());
+
+    const std::size_t mark = run.screen.size();
+    run.type("\x03");
+    const int status = run.waitExit();
+    ASSERT_TRUE(WIFEXITED(status)) << "wait status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    expectSameModes(before, run.modes());
+    expectGivenBack(run.screen.substr(mark));
+}
+
+// The screen takes the terminal's size at start: 80x25 when the terminal
+// tells none, at most 255 in each direction.
+TEST(Terminal, ScreenSizeFromTheTerminal) {
+    struct Case {
+        int ptyColumns, ptyRows, columns, rows;
+    } cases[] = {{100, 30, 100, 30}, {0, 0, 80, 25}, {300, 260, 255, 255}};
+    for (const Case& c : cases) {
+        PtyRun run;
+        OPEN_PTY_OR_SKIP(run, c.ptyColumns, c.ptyRows);
+        startOnTerminal(run);
+        ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << c.ptyColumns << "x" << c.ptyRows;
+        // The first show scrolls from the bottom row, then clears and draws
+        // every row in full.
+        const std::string bottom = "\x1b[" + std::to_string(c.rows) + ";1H\n";
+        EXPECT_NE(run.screen.find(bottom), std::string::npos) << c.ptyColumns << "x" << c.ptyRows;
+        const std::string firstRow = "\x1b[37;40m" + std::string(c.columns, ' ') + "\x1b[2;1H";
+        EXPECT_NE(run.screen.find(firstRow), std::string::npos) << c.ptyColumns << "x" << c.ptyRows;
+        run.type("\x03");
+        EXPECT_TRUE(WIFEXITED(run.waitExit()));
+    }
+}
+
+// A small shell with job control: runs the program as its foreground job,
+// and when the job stops, takes the terminal back, reports 'S' and waits for
+// a byte before continuing it (as `fg` does). At the end it reports 'X' and
+// the exit status.
+[[noreturn]] void jobControlShell(const PtyRun& run, int report, int command) {
+    takeTerminal(run);
+    signal(SIGTTOU, SIG_IGN); // a shell may hand the terminal on from the background
+    const pid_t job = fork();
+    if (job == 0) {
+        setpgid(0, 0);
+        tcsetpgrp(run.slave, getpid());
+        signal(SIGTTOU, SIG_DFL);
+        execProgram(run.slave, run.slave, run.slave);
+    }
+    setpgid(job, job);
+    tcsetpgrp(run.slave, job);
+    for (;;) {
+        int status = 0;
+        if (waitpid(job, &status, WUNTRACED) != job) _exit(1);
+        if (WIFSTOPPED(status)) {
+            tcsetpgrp(run.slave, getpgrp());
+            if (write(report, "S", 1) != 1) _exit(1);
+            char go;
+            if (read(command, &go, 1) != 1) _exit(1);
+            tcsetpgrp(run.slave, job);
+            kill(-job, SIGCONT);
+            continue;
+        }
+        char end[2] = {'X', static_cast<char>(WIFEXITED(status) ? WEXITSTATUS(status) : 255)};
+        if (write(report, end, 2) != 2) _exit(1);
+        _exit(0);
+    }
+}
+
+TEST(Terminal, CtrlZGivesTheTerminalBackAndContinuingRedraws) {
+    PtyRun run;
+    OPEN_PTY_OR_SKIP(run, 80, 25);
+    const termios before = run.modes();
+    int report[2], command[2];
+    ASSERT_EQ(pipe(report), 0);
+    ASSERT_EQ(pipe(command), 0);
+    run.pid = fork();
+    if (run.pid == 0) jobControlShell(run, report[1], command[0]);
+    close(report[1]);
+    close(command[0]);
+    run.reportFd = report[0];
+
+    ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << run.screen;
+    std::size_t mark = run.screen.size();
+    run.type("\x1a");
+    ASSERT_TRUE(run.pumpUntil([&] { return run.reports == "S"; })) << "the program did not stop";
+    run.drain();
+    expectSameModes(before, run.modes());
+    expectGivenBack(run.screen.substr(mark));
+
+    mark = run.screen.size();
+    ASSERT_EQ(write(command[1], "C", 1), 1);
+    ASSERT_TRUE(run.showsAfter(mark, kNoticePrompt)) << "no redraw after continuing";
+    EXPECT_NE(run.screen.find("\x1b[2J", mark), std::string::npos) << "the redraw clears first";
+    expectRawModes(run.modes());
+
+    run.type("\x03");
+    ASSERT_TRUE(run.pumpUntil([&] { return run.reports.size() == 3; }));
+    EXPECT_EQ(run.reports[1], 'X');
+    EXPECT_EQ(static_cast<unsigned char>(run.reports[2]), 130);
+    expectSameModes(before, run.modes());
+    close(command[1]);
+    EXPECT_TRUE(WIFEXITED(run.waitExit()));
+}
+
+// Runs the program with the given standard input and output, standard error
+// into a pipe; returns the wait status and what it wrote there.
+int runRefused(int in, int out, std::string& errors) {
+    int err[2];
+    if (pipe(err) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(err[0]);
+        execProgram(in, out, err[1]);
+    }
+    close(err[1]);
+    char buf[512];
+    ssize_t n;
+    while ((n = read(err[0], buf, sizeof buf)) > 0)
+        errors.append(buf, static_cast<std::size_t>(n));
+    close(err[0]);
+    int status = -1;
+    waitpid(pid, &status, 0);
+    return status;
+}
+
+TEST(Terminal, RefusesWhatIsNoTerminal) {
+    PtyRun run;
+    OPEN_PTY_OR_SKIP(run, 80, 25);
+    const int devNull = open("/dev/null", O_RDWR);
+    ASSERT_GE(devNull, 0);
+    struct Case {
+        int in, out;
+        const char* reason;
+    } cases[] = {
+        {devNull, run.slave, "kvarn-7t: standard input is not a terminal\n"},
+        {run.slave, devNull, "kvarn-7t: standard output is not a terminal\n"},
+    };
+    for (const Case& c : cases) {
+        std::string errors;
+        const int status = runRefused(c.in, c.out, errors);
+        ASSERT_TRUE(WIFEXITED(status)) << c.reason;
+        EXPECT_EQ(WEXITSTATUS(status), 2) << c.reason;
+        EXPECT_EQ(errors, c.reason);
+    }
+    close(devNull);
+    run.pumpUntil([] { return false; }, 100);
+    EXPECT_EQ(run.screen, "") << "the terminal is left untouched";
+}
+
+TEST(Terminal, RefusesATerminalSmallerThan80x24) {
+    struct Case {
+        int columns, rows;
+        const char* reason;
+    } cases[] = {
+        {70, 20, "kvarn-7t: needs a terminal of at least 80x24, this one is 70x20\n"},
+        {79, 30, "kvarn-7t: needs a terminal of at least 80x24, this one is 79x30\n"},
+        {120, 23, "kvarn-7t: needs a terminal of at least 80x24, this one is 120x23\n"},
+    };
+    for (const Case& c : cases) {
+        PtyRun run;
+        OPEN_PTY_OR_SKIP(run, c.columns, c.rows);
+        const termios before = run.modes();
+        std::string errors;
+        const int status = runRefused(run.slave, run.slave, errors);
+        ASSERT_TRUE(WIFEXITED(status)) << c.reason;
+        EXPECT_EQ(WEXITSTATUS(status), 2) << c.reason;
+        EXPECT_EQ(errors, c.reason);
+        run.pumpUntil([] { return false; }, 50);
+        EXPECT_EQ(run.screen, "") << c.reason;
+        expectSameModes(before, run.modes());
+    }
+}
+
+} // namespace
