@@ -8,11 +8,13 @@
 #include "control/calc_params.h"
 #include "control/main_cycle.h"
 #include "field/antenna.h"
+#include "support/example_report.h"
 #include "support/temp_dir.h"
 
 namespace kvarn {
 namespace {
 
+using testing::kExampleFileHeader;
 using testing::readFile;
 using testing::TempDir;
 
@@ -37,19 +39,7 @@ TEST(Report, FileHeaderOfTheExampleByteForByte) {
     calc.writeFile = true;
     writeHeader();
     closeFile(calc.outfile);
-    EXPECT_EQ(readFile("antenne"), "\r\n"
-                                   "Berechnet wird elektrische Feldstaerke, gesamt\r\n"
-                                   "in V/m fuer antenne bei  100 W und   3.650 MHz\r\n"
-                                   "\r\n"
-                                   "Antennen-Eckpunkt-Koordinaten [m]:\r\n"
-                                   "    0.0    0.0   10.0\r\n"
-                                   "   20.0    0.0   10.0\r\n"
-                                   "   40.0    0.0   10.0\r\n"
-                                   "\r\n"
-                                   "Berechnungshoehe:  2.0m\r\n"
-                                   "\r\n"
-                                   " y\\x      0     1     2 \r\n"
-                                   "\r\n");
+    EXPECT_EQ(readFile("antenne"), kExampleFileHeader);
 }
 
 TEST(Report, ConsoleHeaderRowLabelAndSummary) {

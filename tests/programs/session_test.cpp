@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/example_report.h"
 #include "support/session.h"
 #include "support/temp_dir.h"
 
@@ -20,19 +21,6 @@ using ::testing::Not;
 const std::vector<CornerPoint> kExampleWire{{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
 const std::vector<CornerPoint> kFortyMetres{{0, 0, 10}, {40, 0, 10}};
 
-const char* const kExampleFileHeader = "\r\n"
-                                       "Berechnet wird elektrische Feldstaerke, gesamt\r\n"
-                                       "in V/m fuer antenne bei  100 W und   3.650 MHz\r\n"
-                                       "\r\n"
-                                       "Antennen-Eckpunkt-Koordinaten [m]:\r\n"
-                                       "    0.0    0.0   10.0\r\n"
-                                       "   20.0    0.0   10.0\r\n"
-                                       "   40.0    0.0   10.0\r\n"
-                                       "\r\n"
-                                       "Berechnungshoehe:  2.0m\r\n"
-                                       "\r\n"
-                                       " y\\x      0     1     2 \r\n"
-                                       "\r\n";
 
 struct SessionTest : ::testing::Test {
     TempDir dir;
@@ -46,13 +34,7 @@ TEST_F(SessionTest, SingleValuePassWithFile) {
     ASSERT_EQ(playSession(con, kvarn7t, keys), 0);
     EXPECT_EQ(con.keysLeft(), 0u);
 
-    std::string file = readFile("antenne");
-    ASSERT_EQ(file.substr(0, std::string(kExampleFileHeader).size()), kExampleFileHeader);
-    std::string rest = file.substr(std::string(kExampleFileHeader).size());
-    // one row (y 0) of three cells, then the summary, CR LF everywhere; an
-    // independent calculation gives 6.37 V/m at x 2, y 0
-    EXPECT_EQ(rest, "   0   5.74  6.08  6.37 \r\n"
-                    "Maximalwert bei x:  2.00 ; y:  0.00 :  6.37\r\n");
+    EXPECT_EQ(readFile("antenne"), kExampleFileHeader + kExampleFileBody);
 }
 
 TEST_F(SessionTest, SingleValuePassOnTheConsole) {
