@@ -19,17 +19,25 @@ void detachConsole(ConsoleDevice& dev) {
     if (device == &dev) device = nullptr;
 }
 
-ConsoleDevice* consoleDevice() { return device; }
+ConsoleDevice* consoleDevice() {
+    return device;
+}
 
 void setWindow(std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std::uint8_t y2) {
     screen.setWindow(x1, y1, x2, y2);
 }
 
-void gotoXY(std::uint8_t x, std::uint8_t y) { screen.gotoXY(x, y); }
+void gotoXY(std::uint8_t x, std::uint8_t y) {
+    screen.gotoXY(x, y);
+}
 
-void clearWindow() { screen.clearWindow(); }
+void clearWindow() {
+    screen.clearWindow();
+}
 
-void setBackground(std::uint8_t colour) { screen.setBackground(colour); }
+void setBackground(std::uint8_t colour) {
+    screen.setBackground(colour);
+}
 
 std::uint8_t readKey() {
     // The user sees the cursor where the key will act before it is read.
@@ -38,7 +46,9 @@ std::uint8_t readKey() {
     return device->nextKey();
 }
 
-void consolePut(std::uint8_t ch) { screen.put(ch); }
+void consolePut(std::uint8_t ch) {
+    screen.put(ch);
+}
 
 void consoleShow() {
     if (device != nullptr) device->show(screen);

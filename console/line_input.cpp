@@ -45,13 +45,17 @@ std::string readLineText() {
     }
 }
 
-void readLine() { readLineText(); }
+void readLine() {
+    readLineText();
+}
 
 char readFirstChar() {
     std::string line = readLineText();
     return line.empty() ? '\r' : line.front();
 }
 
-char toUpper(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
+char toUpper(char ch) {
+    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
 
 } // namespace kvarn

@@ -2,12 +2,17 @@
 
 namespace kvarn {
 
-MemoryConsole::MemoryConsole(int columns, int rows) { attachConsole(*this, columns, rows); }
+MemoryConsole::MemoryConsole(int columns, int rows) {
+    attachConsole(*this, columns, rows);
+}
 
-MemoryConsole::~MemoryConsole() { detachConsole(*this); }
+MemoryConsole::~MemoryConsole() {
+    detachConsole(*this);
+}
 
 void MemoryConsole::type(std::string_view codes) {
-    for (char c : codes) script_.push_back(static_cast<std::uint8_t>(c));
+    for (char c : codes)
+        script_.push_back(static_cast<std::uint8_t>(c));
 }
 
 std::uint8_t MemoryConsole::nextKey() {
@@ -19,7 +24,8 @@ std::uint8_t MemoryConsole::nextKey() {
 
 std::string MemoryConsole::row(int r) const {
     std::string text;
-    for (int col = 1; col <= screen.width; ++col) text += static_cast<char>(screen.at(col, r).ch);
+    for (int col = 1; col <= screen.width; ++col)
+        text += static_cast<char>(screen.at(col, r).ch);
     return text;
 }
 
@@ -35,14 +41,20 @@ std::vector<std::string> MemoryConsole::rows() const {
 
 std::string MemoryConsole::text() const {
     std::vector<std::string> all = rows();
-    while (!all.empty() && all.back().empty()) all.pop_back();
+    while (!all.empty() && all.back().empty())
+        all.pop_back();
     std::string joined;
-    for (std::size_t k = 0; k < all.size(); ++k) joined += (k ? "\n" : "") + all[k];
+    for (std::size_t k = 0; k < all.size(); ++k)
+        joined += (k ? "\n" : "") + all[k];
     return joined;
 }
 
-std::string MemoryConsole::at(int col, int r, int len) const { return row(r).substr(col - 1, len); }
+std::string MemoryConsole::at(int col, int r, int len) const {
+    return row(r).substr(col - 1, len);
+}
 
-std::uint8_t MemoryConsole::attrAt(int col, int r) const { return screen.at(col, r).attr; }
+std::uint8_t MemoryConsole::attrAt(int col, int r) const {
+    return screen.at(col, r).attr;
+}
 
 } // namespace kvarn

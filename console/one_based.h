@@ -20,9 +20,8 @@ template <typename T, std::size_t N> struct OneBased {
   private:
     static std::size_t checked(std::size_t index) {
         if (index < 1 || index > N)
-            runtimeError(kRangeCheckError,
-                         "range check: index " + std::to_string(index) + " outside 1.." +
-                             std::to_string(N));
+            runtimeError(kRangeCheckError, "range check: index " + std::to_string(index) +
+                                               " outside 1.." + std::to_string(N));
         return index - 1;
     }
 };

@@ -49,7 +49,8 @@ std::string formatReal(double value, int width, int decimals) {
     digits.pop_back();
     if (roundUp) {
         std::size_t k = digits.size();
-        while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
+        while (k > 0 && digits[k - 1] == '9')
+            digits[--k] = '0';
         if (k == 0) {
             digits.insert(0, 1, '1');
             ++intDigits;
@@ -64,6 +65,8 @@ std::string formatReal(double value, int width, int decimals) {
     return padLeft(text, width);
 }
 
-std::string formatInt(long value, int width) { return padLeft(std::to_string(value), width); }
+std::string formatInt(long value, int width) {
+    return padLeft(std::to_string(value), width);
+}
 
 } // namespace kvarn

@@ -35,7 +35,8 @@ void Screen::gotoXY(int x, int y) {
 
 void Screen::clearWindow() {
     for (int row = winTop; row <= winBottom; ++row)
-        for (int col = winLeft; col <= winRight; ++col) at(col, row) = Cell{' ', attr};
+        for (int col = winLeft; col <= winRight; ++col)
+            at(col, row) = Cell{' ', attr};
     curX = winLeft;
     curY = winTop;
 }

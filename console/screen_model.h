@@ -20,11 +20,11 @@ struct Cell {
 };
 
 struct Screen {
-    int width = 80;  // columns of the screen
-    int height = 25; // rows of the screen
-    std::vector<Cell> cells; // row-major, (1,1) at index 0
+    int width = 80;                                             // columns of the screen
+    int height = 25;                                            // rows of the screen
+    std::vector<Cell> cells;                                    // row-major, (1,1) at index 0
     int winLeft = 1, winTop = 1, winRight = 80, winBottom = 25; // window, screen coordinates
-    int curX = 1, curY = 1; // cursor, screen coordinates
+    int curX = 1, curY = 1;                                     // cursor, screen coordinates
     std::uint8_t attr = kInitialAttribute;
 
     // A cleared screen of the given size; the window is the whole screen.

@@ -79,12 +79,17 @@ void append(TextFile& f, char ch) {
 } // namespace
 
 void writeText(TextFile& f, std::string_view text) {
-    for (char ch : text) append(f, ch);
+    for (char ch : text)
+        append(f, ch);
 }
 
-void writeChar(TextFile& f, char ch) { append(f, ch); }
+void writeChar(TextFile& f, char ch) {
+    append(f, ch);
+}
 
-void writeInt(TextFile& f, long value, int width) { writeText(f, formatInt(value, width)); }
+void writeInt(TextFile& f, long value, int width) {
+    writeText(f, formatInt(value, width));
+}
 
 void writeReal(TextFile& f, double value, int width, int decimals) {
     writeText(f, formatReal(value, width, decimals));

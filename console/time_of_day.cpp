@@ -24,8 +24,12 @@ ClockSource source = nullptr;
 
 } // namespace
 
-TimeOfDay timeOfDay() { return source != nullptr ? source() : localClock(); }
+TimeOfDay timeOfDay() {
+    return source != nullptr ? source() : localClock();
+}
 
-void setClockSource(ClockSource s) { source = s; }
+void setClockSource(ClockSource s) {
+    source = s;
+}
 
 } // namespace kvarn

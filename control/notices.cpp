@@ -28,30 +28,19 @@ void noticeScreen(std::initializer_list<std::string_view> lines, std::string_vie
 } // namespace
 
 void showNotice() {
-    noticeScreen({"",
-                  "Dieses Programmes ist:",
-                  "",
-                  "- im Amateurfunk frei verwendbar",
-                  "",
+    noticeScreen({"", "Dieses Programmes ist:", "", "- im Amateurfunk frei verwendbar", "",
                   "- fuer kommerzielle Anwendungen wird eine Spende zu Gunsten",
                   "  einer gemeinnuetzigen Amateurfunk-Organisation Ihrer Wahl erwartet",
-                  "  IBAN: die der jeweiligen Organisation",
-                  "",
-                  "",
-                  "Die Ergebnisse sind Modellrechnungen, ohne Gewaehr fuer ihre Richtigkeit.",
-                  ""},
+                  "  IBAN: die der jeweiligen Organisation", "", "",
+                  "Die Ergebnisse sind Modellrechnungen, ohne Gewaehr fuer ihre Richtigkeit.", ""},
                  "Zur Kenntnis genommen: ");
     if (!variant().specialNotice) return;
-    noticeScreen({"",
-                  "A C H T U N G :  Dies ist eine Spezialversion des Programms kvarn-7t.",
-                  "",
+    noticeScreen({"", "A C H T U N G :  Dies ist eine Spezialversion des Programms kvarn-7t.", "",
                   "Es berechnet die Feldstaerken fuer Kelemen-Antennen fuer die",
                   "Wellenlaengen, fuer die die Gesamtlaee der Antenne zu kurz ist.",
                   "Fuer die anderen Baender ist die normale Version mit jeweils",
-                  "Lambda/2-Strahlern um den Speisepunkt herum zu verwenden.",
-                  "",
-                  "Bei den Eckpunkten auf die richtige Antennenlaenge achten!",
-                  ""},
+                  "Lambda/2-Strahlern um den Speisepunkt herum zu verwenden.", "",
+                  "Bei den Eckpunkten auf die richtige Antennenlaenge achten!", ""},
                  "weiter: ");
 }
 

@@ -17,8 +17,12 @@ const ProgramVariant* current = &kvarn7t;
 const ProgramVariant kvarn7t{"kvarn-7t", &discretizeNormal, 150.0L, false};
 const ProgramVariant kvarn7k{"kvarn-7k", &discretizeShortAntenna, 75.0L, true};
 
-const ProgramVariant& variant() { return *current; }
+const ProgramVariant& variant() {
+    return *current;
+}
 
-void selectVariant(const ProgramVariant& v) { current = &v; }
+void selectVariant(const ProgramVariant& v) {
+    current = &v;
+}
 
 } // namespace kvarn

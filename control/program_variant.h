@@ -5,10 +5,10 @@
 namespace kvarn {
 
 struct ProgramVariant {
-    const char* name;               // program name
-    bool (*discretize)();           // builds the element table; false when it declined
-    long double frequencyConstant;  // K of the frequency check 1.1 * f > K / totalLength
-    bool specialNotice;             // shows the special-version notice at start
+    const char* name;              // program name
+    bool (*discretize)();          // builds the element table; false when it declined
+    long double frequencyConstant; // K of the frequency check 1.1 * f > K / totalLength
+    bool specialNotice;            // shows the special-version notice at start
 };
 
 // The normal program: standing wave of the real wavelength.

@@ -76,7 +76,8 @@ void writeHeader() {
     writeText(f, "Antennen-Eckpunkt-Koordinaten [m]:");
     writeLineEnd(f);
     writeCorner(f, xa[1], ya[1], za[1]);
-    for (int j = 1; j <= segCount; ++j) writeCorner(f, xe[j], ye[j], ze[j]);
+    for (int j = 1; j <= segCount; ++j)
+        writeCorner(f, xe[j], ye[j], ze[j]);
     writeLineEnd(f);
     writeText(f, "Berechnungshoehe:");
     writeReal(f, calc.height, 5, 1);

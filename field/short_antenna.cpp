@@ -35,8 +35,8 @@ bool discretizeShortAntenna() {
     calc.answer = readFirstChar();
     if (toUpper(calc.answer) != 'J') return false;
 
-    double a = static_cast<double>(
-        sqrtl(static_cast<long double>(w) * calc.power / 2.0L / totalLength / kRadiationResistance));
+    double a = static_cast<double>(sqrtl(static_cast<long double>(w) * calc.power / 2.0L /
+                                         totalLength / kRadiationResistance));
     layElements(w, a);
     return true;
 }

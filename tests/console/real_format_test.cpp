@@ -37,9 +37,9 @@ TEST(RealFormat, WidthsDecimalsAndRounding) {
         {9.96, 3, 1, "10.0"},
         {0.5, 1, 0, "1"},
         {1.5, 1, 0, "2"},
-        {2.5, 1, 0, "3"},     // halfway rounds away from zero, not to even
+        {2.5, 1, 0, "3"}, // halfway rounds away from zero, not to even
         {-2.5, 2, 0, "-3"},
-        {0.15, 3, 1, "0.2"},  // stored just below .15: the enlargement still rounds up
+        {0.15, 3, 1, "0.2"}, // stored just below .15: the enlargement still rounds up
         {0.45, 3, 1, "0.5"},
         {1.005, 4, 2, "1.01"},
         {2.675, 4, 2, "2.68"},

@@ -9,12 +9,14 @@ namespace {
 
 std::string rowText(const Screen& s, int row) {
     std::string text;
-    for (int col = 1; col <= s.width; ++col) text += static_cast<char>(s.at(col, row).ch);
+    for (int col = 1; col <= s.width; ++col)
+        text += static_cast<char>(s.at(col, row).ch);
     return text;
 }
 
 void write(Screen& s, const std::string& text) {
-    for (char c : text) s.put(static_cast<std::uint8_t>(c));
+    for (char c : text)
+        s.put(static_cast<std::uint8_t>(c));
 }
 
 struct ScreenModelTest : ::testing::Test {
@@ -101,7 +103,8 @@ TEST_F(ScreenModelTest, ControlCharacters) {
 
 TEST_F(ScreenModelTest, ScrollingMovesOnlyTheWindow) {
     for (int r = 1; r <= 25; ++r)
-        for (int c = 1; c <= 80; ++c) s.at(c, r).ch = static_cast<std::uint8_t>('A' + r - 1);
+        for (int c = 1; c <= 80; ++c)
+            s.at(c, r).ch = static_cast<std::uint8_t>('A' + r - 1);
     s.setWindow(10, 3, 20, 6);
     s.setBackground(1);
     s.gotoXY(1, 4);

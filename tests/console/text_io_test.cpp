@@ -69,7 +69,8 @@ TEST(TextFileDeathTest, FailuresEndTheProgramWithTheirNumber) {
             MemoryConsole con;
             TextFile f;
             createTextFile(f, "/dev/full");
-            for (int k = 0; k < 300; ++k) writeChar(f, 'x');
+            for (int k = 0; k < 300; ++k)
+                writeChar(f, 'x');
         },
         ::testing::ExitedWithCode(101), "Runtime error 101: .*/dev/full");
 }

@@ -65,7 +65,8 @@ TEST_F(MainCycleTest, ColumnsAndRowsFollowTheRepeatedAddition) {
         // title, unit line, empty line, column header, empty line, then rows
         EXPECT_EQ(valuesAfterLabel(con.row(4), 5), c.count) << c.from << ".." << c.to;
         int rows = 0;
-        while (!con.rows()[5 + rows].empty()) ++rows;
+        while (!con.rows()[5 + rows].empty())
+            ++rows;
         EXPECT_EQ(rows, c.count) << c.from << ".." << c.to;
         EXPECT_EQ(con.rows()[6 + rows].substr(0, 19), "Maximalwert bei x: ");
     }
@@ -94,7 +95,9 @@ TEST_F(MainCycleTest, TenthsOfTheDay) {
     EXPECT_EQ(tenthsOfDay({12, 30, 15, 47}), 12 * 36000 + 30 * 600 + 150 + 4);
 }
 
-TimeOfDay fixedClock() { return {10, 0, 0, 0}; }
+TimeOfDay fixedClock() {
+    return {10, 0, 0, 0};
+}
 
 TEST_F(MainCycleTest, ProgressLineOfTheLastRow) {
     setClockSource(&fixedClock);

@@ -1,7 +1,7 @@
 // Whole sessions of both programs, from the first key to the end.
 
-#include <gtest/gtest.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -20,7 +20,6 @@ using ::testing::Not;
 
 const std::vector<CornerPoint> kExampleWire{{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
 const std::vector<CornerPoint> kFortyMetres{{0, 0, 10}, {40, 0, 10}};
-
 
 struct SessionTest : ::testing::Test {
     TempDir dir;
@@ -95,8 +94,9 @@ TEST_F(SessionTest, ModeZUnitTexts) {
     const std::string keys = std::string(keys::Enter) + coordinateKeys(kFortyMetres) +
                              parameterKeys({{9, "z"}, {11, "j"}, {12, "feld.txt"}}) + "n\r";
     ASSERT_EQ(playSession(con, kvarn7t, keys), 0);
-    EXPECT_THAT(con.text(), HasSubstr("Berechnet wird elektrische Feldstaerke aus der magnetischen\n"
-                                      "in V/m fuer feld.txt bei  100 W"));
+    EXPECT_THAT(con.text(),
+                HasSubstr("Berechnet wird elektrische Feldstaerke aus der magnetischen\n"
+                          "in V/m fuer feld.txt bei  100 W"));
     EXPECT_THAT(readFile("feld.txt"),
                 HasSubstr("Berechnet wird elektrische Feldstaerke aus der magnetischen\r\n"
                           " in V/m fuer feld.txt bei  100 W"));
@@ -111,8 +111,8 @@ TEST_F(SessionTest, SpecialVersionNeedsTwoEnterPresses) {
 TEST_F(SessionTest, SpecialVersionRefusesAndReportsNothing) {
     // 40 m at 3.65 MHz: too long for the half-wave model. The pass writes no
     // report and no file and asks at once whether to calculate again.
-    const std::string keys = "\r\r" + coordinateKeys(kFortyMetres) +
-                             parameterKeys({{1, "3.65"}, {11, "j"}}) + "n\r";
+    const std::string keys =
+        "\r\r" + coordinateKeys(kFortyMetres) + parameterKeys({{1, "3.65"}, {11, "j"}}) + "n\r";
     ASSERT_EQ(playSession(con, kvarn7k, keys), 0);
     const std::string screenText = con.text();
     EXPECT_THAT(screenText, HasSubstr("Fuer diese Laengenverhaeltnisse ist diese Programmversion\n"
@@ -129,8 +129,8 @@ TEST_F(SessionTest, SpecialVersionDialogueAnswers) {
     } cases[] = {{"j", true}, {"Ja", true}, {"nein", false}, {"", false}};
     for (auto c : cases) {
         MemoryConsole console{80, 25};
-        const std::string keys = "\r\r" + coordinateKeys(kFortyMetres) +
-                                 parameterKeys({{1, "3"}}) + c.reply + "\rn\r";
+        const std::string keys =
+            "\r\r" + coordinateKeys(kFortyMetres) + parameterKeys({{1, "3"}}) + c.reply + "\rn\r";
         ASSERT_EQ(playSession(console, kvarn7k, keys), 0) << c.reply;
         const std::string screenText = console.text();
         EXPECT_THAT(screenText, HasSubstr("Die Antenne wird berechnet fuer Lambda = 100m\n"

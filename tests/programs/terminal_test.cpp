@@ -9,7 +9,6 @@ namespace {
 
 using namespace kvarn::testing;
 
-
 TEST(Terminal, CtrlCEndsWith130AndGivesTheTerminalBack) {
     PtyRun run;
     OPEN_PTY_OR_SKIP(run, 80, 25);
