@@ -10,10 +10,6 @@ double totalLength = 0;
 OneBased<AntennaElement, kMaxElements> elements;
 std::uint16_t elementCount = 0;
 
-CornerPoint corner(int j) {
-    return CornerPoint{xa[j], ya[j], za[j]};
-}
-
 void resetAntenna() {
     xa = ya = za = CornerList{};
     xe = ye = ze = CornerList{};

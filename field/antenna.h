@@ -35,9 +35,6 @@ struct AntennaElement {
 extern OneBased<AntennaElement, kMaxElements> elements;
 extern std::uint16_t elementCount; // valid entries of elements; 0 at start
 
-// Corner j as a point (start list).
-CornerPoint corner(int j);
-
 // Clears the corner lists and the element table (program start, tests).
 void resetAntenna();
 

@@ -8,6 +8,7 @@
 #include "console/line_input.h"
 #include "console/text_out.h"
 #include "control/program_variant.h"
+#include "field/constants.h"
 #include "forms/field_edit.h"
 
 namespace kvarn {
@@ -296,8 +297,8 @@ void parameterForm(double& freq, double& lambda, double& omega, double& power, d
     if (!again) fileName = "antenne";
     editor.run();
 
-    lambda = static_cast<double>(300000000.0L / freq / 1000000.0L);
-    omega = static_cast<double>(static_cast<long double>(freq) * 6.28318L * 1000000.0L);
+    lambda = static_cast<double>(kSpeedOfLight / freq / 1000000.0L);
+    omega = static_cast<double>(static_cast<long double>(freq) * kTwoPi * 1000000.0L);
 
     setWindow(1, 1, 80, 24);
     setBackground(0);
