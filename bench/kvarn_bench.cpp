@@ -10,18 +10,18 @@
 #include <cstdlib>
 #include <vector>
 
-#include "console/memory_console.h"
 #include "control/calc_params.h"
+#include "control/discretization.h"
 #include "control/main_cycle.h"
+#include "control/program_state.h"
 #include "field/antenna.h"
-#include "field/constants.h"
-#include "field/discretize.h"
+#include "field/frequency.h"
+#include "support/memory_console.h"
 
 namespace {
 
 void setUpScan(char mode) {
     using namespace kvarn;
-    resetCalcParams();
     xa[1] = 0;
     ya[1] = 0;
     za[1] = 10;
@@ -31,8 +31,8 @@ void setUpScan(char mode) {
     segCount = 1;
     totalLength = 40;
     calc.freq = 3.65;
-    calc.lambda = static_cast<double>(kSpeedOfLight / calc.freq / 1000000.0L);
-    calc.omega = static_cast<double>(static_cast<long double>(calc.freq) * kTwoPi * 1000000.0L);
+    calc.lambda = wavelength(calc.freq);
+    calc.omega = angularFrequency(calc.freq);
     calc.power = 100.0;
     discretizeAntenna();
     calc.xanf = -30;
@@ -51,6 +51,7 @@ void setUpScan(char mode) {
 int main(int argc, char** argv) {
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const char mode = argc > 2 ? argv[2][0] : 'E';
+    kvarn::resetProgramState();
     kvarn::MemoryConsole console(80, 25);
 
     std::vector<double> seconds;

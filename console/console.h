@@ -22,16 +22,20 @@ class ConsoleDevice {
     virtual void restore() {}
 };
 
-// The console state that every Part draws on.
+// The console state that every screen of the programs is drawn on.
 extern Screen screen;
 
-// Connects the console to a device and sets up a cleared screen of the given
-// size with the window over all of it. The device must outlive its use.
+// Connects the console to a device, in front of any attached before, and
+// sets up a cleared screen of the given size with the window over all of it.
+// The device must outlive its use.
 void attachConsole(ConsoleDevice& device, int columns, int rows);
-// Disconnects the device if it is the attached one.
+// Disconnects the device; when it was the one in front, the device attached
+// before it comes back with the screen as it left it.
 void detachConsole(ConsoleDevice& device);
-// The attached device, or nullptr.
+// The device in front, or nullptr.
 ConsoleDevice* consoleDevice();
+// Disconnects every device and gives the screen its start state.
+void resetConsole();
 
 void setWindow(std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std::uint8_t y2);
 void gotoXY(std::uint8_t x, std::uint8_t y);

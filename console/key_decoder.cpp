@@ -6,8 +6,6 @@ namespace kvarn {
 
 namespace {
 
-constexpr std::uint8_t kEsc = 0x1b;
-
 // ESC [ <final> (CSI) and ESC O <final> (SS3), the forms of VT and xterm
 // terminals. A modifier parameter (ESC [ 1 ; 5 A for Ctrl+Up, ESC O 2 P for
 // Shift+F1) gives the same key as the plain form.
@@ -123,12 +121,12 @@ Parsed plainKey(std::uint8_t b) {
     switch (b) {
     case 0: // Ctrl+@ sends the byte 0, which would read as the start of a pair
         return two(1, scan::NulChar);
-    case 8:
-    case 127: // Backspace sends DEL on most terminals, BS on some
-        return one(1, 8);
-    case 10:
-    case 13: // Enter sends CR in raw mode; LF is taken as Enter too
-        return one(1, 13);
+    case key::Backspace:
+    case key::Delete: // Backspace sends DEL on most terminals, BS on some
+        return one(1, key::Backspace);
+    case '\n':
+    case key::Enter: // Enter sends CR in raw mode; LF is taken as Enter too
+        return one(1, key::Enter);
     default: // characters, Tab, and Ctrl+letter as its control code
         return one(1, b);
     }
@@ -203,16 +201,16 @@ Parsed controlSequence(std::string_view p, bool timedOut) {
     if (i != paramEnd) return two(i + 1, scan::Other); // intermediates: no key of ours
     std::string_view params = p.substr(2, paramEnd - 2);
     if (csi) return two(i + 1, csiKey(params, p[i]));
-    if (p[i] == 'M') return one(i + 1, 13); // ESC O M: Enter on the numeric keypad
+    if (p[i] == 'M') return one(i + 1, key::Enter); // ESC O M: Enter on the numeric keypad
     return two(i + 1, finalKey(p[i]));
 }
 
 // Everything that starts with ESC.
 Parsed escapeKey(std::string_view p, bool timedOut) {
-    if (p.size() == 1) return timedOut ? one(1, 27) : kIncomplete; // Esc alone
+    if (p.size() == 1) return timedOut ? one(1, key::Esc) : kIncomplete; // Esc alone
     const auto b = static_cast<std::uint8_t>(p[1]);
     // Esc, then a key that sends a control byte (Enter, Tab, Esc again): two keys.
-    if (isControl(b)) return one(1, 27);
+    if (isControl(b)) return one(1, key::Esc);
     if (b == '[' || b == 'O') return controlSequence(p, timedOut);
     if (b < 0x80) return two(2, altCode(b));     // Alt+character
     Parsed ch = utf8Char(p.substr(1), timedOut); // Alt with a character beyond ASCII
@@ -221,7 +219,7 @@ Parsed escapeKey(std::string_view p, bool timedOut) {
 
 Parsed parseKey(std::string_view p, bool timedOut) {
     const auto b = static_cast<std::uint8_t>(p[0]);
-    if (b == kEsc) return escapeKey(p, timedOut);
+    if (b == key::Esc) return escapeKey(p, timedOut);
     if (b < 0x80) return plainKey(b);
     return utf8Char(p, timedOut);
 }
@@ -254,6 +252,7 @@ int KeyDecoder::waitLimit() const {
 }
 
 std::uint8_t KeyDecoder::takeKey() {
+    if (keys_.empty()) return scan::Other;
     std::uint8_t code = keys_.front();
     keys_.pop_front();
     return code;

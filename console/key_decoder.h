@@ -10,30 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace kvarn {
+#include "console/key_codes.h"
 
-// PC scan codes, the second code of a two-code key.
-namespace scan {
-inline constexpr std::uint8_t Backtab = 15; // Shift+Tab
-inline constexpr std::uint8_t NulChar = 3;  // Ctrl+@ (the byte 0)
-inline constexpr std::uint8_t F1 = 59;      // F1 to F10 are 59 to 68
-inline constexpr std::uint8_t F10 = 68;
-inline constexpr std::uint8_t Home = 71;
-inline constexpr std::uint8_t Up = 72;
-inline constexpr std::uint8_t PgUp = 73;
-inline constexpr std::uint8_t Left = 75;
-inline constexpr std::uint8_t Centre = 76; // keypad 5 without Num Lock
-inline constexpr std::uint8_t Right = 77;
-inline constexpr std::uint8_t End = 79;
-inline constexpr std::uint8_t Down = 80;
-inline constexpr std::uint8_t PgDn = 81;
-inline constexpr std::uint8_t Ins = 82;
-inline constexpr std::uint8_t Del = 83;
-inline constexpr std::uint8_t F11 = 133;
-inline constexpr std::uint8_t F12 = 134;
-// Any key or sequence without a scan code of its own.
-inline constexpr std::uint8_t Other = 255;
-} // namespace scan
+namespace kvarn {
 
 class KeyDecoder {
   public:
@@ -51,7 +30,8 @@ class KeyDecoder {
     int waitLimit() const;
 
     bool hasKey() const { return !keys_.empty(); }
-    // The oldest decoded code; only when hasKey().
+    // The oldest decoded code; scan::Other, taking nothing, when there is
+    // none.
     std::uint8_t takeKey();
 
   private:

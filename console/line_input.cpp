@@ -1,6 +1,7 @@
 #include "console/line_input.h"
 
 #include "console/console.h"
+#include "console/key_codes.h"
 #include "console/text_out.h"
 
 namespace kvarn {
@@ -9,37 +10,37 @@ namespace {
 constexpr std::size_t kLineLimit = 254;
 
 void eraseLast() {
-    writeChar(output, 8);
+    writeChar(output, '\b'); // one column back, a blank over the character, back again
     writeChar(output, ' ');
-    writeChar(output, 8);
+    writeChar(output, '\b');
 }
 } // namespace
 
 std::string readLineText() {
     std::string line;
     for (;;) {
-        std::uint8_t key = readKey();
-        if (key == 13) {
+        const std::uint8_t code = readKey();
+        if (code == key::Enter) {
             writeLineEnd(output);
             return line;
         }
-        if (key == 0) { // a key without a character: its second code is dropped
+        if (code == key::TwoCode) { // a key without a character: its second code is dropped
             readKey();
             continue;
         }
-        if (key == 8) {
+        if (code == key::Backspace) {
             if (!line.empty()) {
                 line.pop_back();
                 eraseLast();
             }
-        } else if (key == 27) {
+        } else if (code == key::Esc) {
             while (!line.empty()) {
                 line.pop_back();
                 eraseLast();
             }
-        } else if (key >= 32 && key != 127 && line.size() < kLineLimit) {
-            line += static_cast<char>(key);
-            writeChar(output, static_cast<char>(key));
+        } else if (code >= ' ' && code != key::Delete && line.size() < kLineLimit) {
+            line += static_cast<char>(code);
+            writeChar(output, static_cast<char>(code));
         }
         endWrite(output);
     }

@@ -10,10 +10,29 @@
 
 namespace kvarn {
 
+namespace {
+
+ExitHook exitHook = nullptr;
+
+[[noreturn]] void leave(int status) {
+    if (exitHook != nullptr) exitHook(status);
+    std::exit(status);
+}
+
+} // namespace
+
+void setExitHook(ExitHook hook) {
+    exitHook = hook;
+}
+
+void throwProgramExit(int status) {
+    throw ProgramExit(status);
+}
+
 void endProgram(int status) {
     flushOpenFileForExit();
     if (ConsoleDevice* device = consoleDevice()) device->restore();
-    std::exit(status);
+    leave(status);
 }
 
 void runtimeError(int number, std::string_view reason) {
@@ -26,9 +45,11 @@ void runtimeError(int number, std::string_view reason) {
     flushOpenFileForExit();
     if (ConsoleDevice* device = consoleDevice()) device->restore();
     // Also on standard error when that is not the terminal already showing
-    // it: a log file, or a test that watches the process.
-    if (!::isatty(STDERR_FILENO)) std::fprintf(stderr, "%s\n", report.c_str());
-    std::exit(number);
+    // it: a log file, or a test that watches the process. A caller that set
+    // an exit hook learns of it through the hook.
+    if (exitHook == nullptr && !::isatty(STDERR_FILENO))
+        std::fprintf(stderr, "%s\n", report.c_str());
+    leave(number);
 }
 
 } // namespace kvarn

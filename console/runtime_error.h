@@ -1,7 +1,11 @@
 #pragma once
 // The orderly ways out of the program: a run-time error report, and a plain
 // end with a status. Both give the terminal back before the process ends.
+// Both end through one exit hook, which a test or a fuzz build can turn into
+// an exception.
 
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace kvarn {
@@ -20,5 +24,22 @@ inline constexpr int kRangeCheckError = 201;
 
 // Flushes an open output file, restores the terminal and ends the process.
 [[noreturn]] void endProgram(int status);
+
+// What ends the process after the report and the restore: std::exit unless
+// a hook is set. A hook that returns is followed by std::exit all the same.
+using ExitHook = void (*)(int status);
+// Sets the hook; nullptr puts std::exit back.
+void setExitHook(ExitHook hook);
+
+// The exception of the hook throwProgramExit: the program would have ended
+// with this status.
+struct ProgramExit : std::runtime_error {
+    explicit ProgramExit(int exitStatus)
+        : std::runtime_error("the program ended with status " + std::to_string(exitStatus)),
+          status(exitStatus) {}
+    int status;
+};
+// An exit hook that throws ProgramExit instead of ending the process.
+[[noreturn]] void throwProgramExit(int status);
 
 } // namespace kvarn

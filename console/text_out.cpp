@@ -148,4 +148,12 @@ void flushOpenFileForExit() {
     f->used = 0;
 }
 
+void abandonFile(TextFile& f) {
+    if (openFile.load() == &f) openFile.store(nullptr);
+    if (f.open && f.fd >= 0) ::close(f.fd);
+    f.fd = -1;
+    f.open = false;
+    f.used = 0;
+}
+
 } // namespace kvarn

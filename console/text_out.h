@@ -45,4 +45,9 @@ void closeFile(TextFile& f);
 // safe inside a signal handler.
 void flushOpenFileForExit();
 
+// Closes the file, if open, dropping what its buffer still holds and
+// reporting nothing: for a state reset after the program ended through the
+// exit hook.
+void abandonFile(TextFile& f);
+
 } // namespace kvarn

@@ -1,12 +1,13 @@
 #pragma once
-// The calculation state: one record with static lifetime that every Part
-// reads and writes directly. The antenna data live beside it (field/antenna.h).
+// The calculation state of the interactive programs: one record with static
+// lifetime that the forms, the main cycle and the report read and write
+// directly. The antenna data live beside it (field/antenna.h); the work of a
+// single point lives in a record of its own (field/point_work.h).
 
 #include <cstdint>
 #include <string>
 
 #include "console/text_out.h"
-#include "field/field_sums.h"
 
 namespace kvarn {
 
@@ -28,12 +29,7 @@ struct CalcParams {
     std::string fileName;      // output file name and antenna title, at most 255 characters
     bool again = false;        // true from the second pass on (set by the main cycle)
 
-    // Scan state, written by the main cycle unless noted.
-    double xp = 0;             // m, x of the current point
-    double yp = 0;             // m, y of the current point (current row)
-    std::uint16_t i = 0;       // current element, 1 to elementCount + 1
-    bool tooclose = false;     // an element centre lies within 2.1 m (set by the geometry)
-    FieldSums sums;            // per-point sums of the element contributions
+    // The maximum of the scan.
     double fmax = 0;           // largest value of the pass, V/m or 10 mA/m
     double xmax = 0, ymax = 0; // m, position of fmax (never reset)
 
@@ -48,7 +44,7 @@ struct CalcParams {
 
 extern CalcParams calc;
 
-// The zero-filled state of program start, antenna data included (tests).
+// The zero-filled state of program start.
 void resetCalcParams();
 
 } // namespace kvarn

@@ -1,14 +1,17 @@
 #include "control/main_cycle.h"
 
+#include <vector>
+
 #include "console/line_input.h"
 #include "console/text_out.h"
 #include "control/calc_params.h"
+#include "control/cth_stop.h"
 #include "control/notices.h"
 #include "control/report.h"
+#include "control/table_sinks.h"
 #include "field/antenna.h"
-#include "field/element_field.h"
-#include "field/geometry.h"
-#include "field/point_value.h"
+#include "field/maximum.h"
+#include "field/scan.h"
 #include "forms/coordinate_form.h"
 #include "forms/parameter_form.h"
 
@@ -52,16 +55,16 @@ std::int32_t readClockTenths() {
     return tenthsOfDay(t);
 }
 
-void progressStep() {
+void progressStep(double yp) {
     calc.tnow = readClockTenths();
     std::int32_t elapsed = calc.tnow - calc.tstart;
     // A scan that runs past midnight sees the clock go back: the elapsed time
     // then spans the day boundary, never a negative time.
     if (elapsed < 0) elapsed += kTenthsPerDay;
     calc.rest = static_cast<double>(static_cast<long double>(elapsed) /
-                                    (static_cast<long double>(calc.yend) - calc.yp + calc.step) *
-                                    (static_cast<long double>(calc.yp) - calc.yanf) / 10.0L);
-    long double percent = (static_cast<long double>(calc.yend) + 1 - calc.yp) /
+                                    (static_cast<long double>(calc.yend) - yp + calc.step) *
+                                    (static_cast<long double>(yp) - calc.yanf) / 10.0L);
+    long double percent = (static_cast<long double>(calc.yend) + 1 - yp) /
                           (static_cast<long double>(calc.yend) + 1 - calc.yanf) * 100.0L;
     writeText(output, "Berechnet sind ");
     writeReal(output, static_cast<double>(percent), 2, 0);
@@ -72,16 +75,19 @@ void progressStep() {
     endWrite(output);
 }
 
-void sumElements() {
-    calc.i = 1;
-    calc.sums = FieldSums{};
-    calc.tooclose = false;
-    while (calc.i <= elementCount) {
-        elementGeometry();
-        elementField();
-        accumulateField();
-        calc.i = static_cast<std::uint16_t>(calc.i + 1);
-    }
+namespace {
+
+// After each row of a maximum-only scan, the progress line.
+class ProgressLine : public PointSink {
+  public:
+    void point(const PointResult&) override {}
+    void rowEnds(double yp) override { progressStep(yp); }
+};
+
+} // namespace
+
+PointInputs passInputs() {
+    return {&elements, elementCount, calc.lambda, calc.omega, calc.height, calc.fieldMode};
 }
 
 void scanAndReport() {
@@ -92,22 +98,18 @@ void scanAndReport() {
         calc.tstart = readClockTenths();
 
     calc.fmax = 0.0;
-    calc.yp = calc.yend;
-    while (calc.yp >= calc.yanf) {
-        if (calc.singleValues) writeRowLabel();
-        calc.xp = calc.xanf;
-        while (calc.xp <= calc.xend) {
-            sumElements();
-            evaluatePoint();
-            calc.xp = calc.xp + calc.step;
-        }
-        if (calc.singleValues)
-            writeLineEnd(output);
-        else
-            progressStep();
-        if (toFile) writeLineEnd(calc.outfile);
-        calc.yp = calc.yp - calc.step;
-    }
+    MaximumSink maximum(calc.fmax, calc.xmax, calc.ymax);
+    TableSink consoleTable(output, kConsoleTable);
+    ProgressLine progress;
+    TableSink fileTable(calc.outfile, kFileTable);
+    // In this order: the console's row end or progress line comes before
+    // the file's row end, as each point's console cell before its file cell.
+    std::vector<PointSink*> sinks{&maximum};
+    sinks.push_back(calc.singleValues ? static_cast<PointSink*>(&consoleTable) : &progress);
+    if (toFile) sinks.push_back(&fileTable);
+
+    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+    if (outcome.cthStop) stopOnCthRange();
 
     writeLineEnd(output);
     writeSummary(output);

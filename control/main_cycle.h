@@ -6,6 +6,7 @@
 
 #include "console/time_of_day.h"
 #include "control/program_variant.h"
+#include "field/point_work.h"
 
 namespace kvarn {
 
@@ -26,8 +27,9 @@ bool enterInput();
 // closing of the output file: everything of a pass after the input.
 void scanAndReport();
 
-// The element loop of the current point: calc.i from 1 to elementCount.
-void sumElements();
+// What every point of the pass reads: the program's element table and the
+// wavelength, omega, height and mode of calc.
+PointInputs passInputs();
 
 // "weitere Berechnung (j/n)? ", the reply into calc.answer; sets calc.again.
 void askAgain();
@@ -40,9 +42,9 @@ std::int32_t tenthsOfDay(const TimeOfDay& t);
 // Reads the clock into calc.hour .. calc.hundredth and returns its tenths.
 std::int32_t readClockTenths();
 
-// After a finished row of a maximum-only scan: the progress line with the
+// After the row at yp of a maximum-only scan: the progress line with the
 // percentage done and the estimated remaining time, ended by a carriage
 // return so the next one overwrites it.
-void progressStep();
+void progressStep(double yp);
 
 } // namespace kvarn

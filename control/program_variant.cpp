@@ -1,7 +1,6 @@
 #include "control/program_variant.h"
 
-#include "field/discretize.h"
-#include "field/short_antenna.h"
+#include "control/discretization.h"
 
 namespace kvarn {
 
@@ -14,8 +13,8 @@ bool discretizeNormal() {
 const ProgramVariant* current = &kvarn7t;
 } // namespace
 
-const ProgramVariant kvarn7t{"kvarn-7t", &discretizeNormal, 150.0L, false};
-const ProgramVariant kvarn7k{"kvarn-7k", &discretizeShortAntenna, 75.0L, true};
+const ProgramVariant kvarn7t{"kvarn-7t", AntennaModel::standingWave, &discretizeNormal, false};
+const ProgramVariant kvarn7k{"kvarn-7k", AntennaModel::shortWire, &discretizeShortAntenna, true};
 
 const ProgramVariant& variant() {
     return *current;

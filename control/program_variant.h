@@ -2,13 +2,15 @@
 // The three places in which the two programs differ, chosen by the program
 // entry when a program is built.
 
+#include "field/antenna.h"
+
 namespace kvarn {
 
 struct ProgramVariant {
-    const char* name;              // program name
-    bool (*discretize)();          // builds the element table; false when it declined
-    long double frequencyConstant; // K of the frequency check 1.1 * f > K / totalLength
-    bool specialNotice;            // shows the special-version notice at start
+    const char* name;     // program name
+    AntennaModel model;   // the model: its discretisation and its frequency check
+    bool (*discretize)(); // builds the element table; false when it declined
+    bool specialNotice;   // shows the special-version notice at start
 };
 
 // The normal program: standing wave of the real wavelength.

@@ -2,6 +2,7 @@
 
 #include "control/calc_params.h"
 #include "field/antenna.h"
+#include "field/grid.h"
 
 namespace kvarn {
 
@@ -41,10 +42,11 @@ void writeTitleAndUnit(TextFile& f, bool inFile) {
     writeLineEnd(f);
 }
 
-// The column values by the scan's own repeated addition, so every row has
-// as many cells as the header has columns.
+// The column values by the scan's own rule, so every row has as many cells
+// as the header has columns.
 void writeColumns(TextFile& f, int width) {
-    for (double x = calc.xanf; x <= calc.xend; x = x + calc.step) {
+    const Grid grid = passGrid();
+    for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step) {
         writeReal(f, x, width, 0);
         writeChar(f, ' ');
     }
@@ -60,6 +62,10 @@ void writeCorner(TextFile& f, double x, double y, double z) {
 }
 
 } // namespace
+
+Grid passGrid() {
+    return {calc.xanf, calc.xend, calc.yanf, calc.yend, calc.step};
+}
 
 void writeHeader() {
     writeTitleAndUnit(output, false);
@@ -86,16 +92,6 @@ void writeHeader() {
     writeLineEnd(f);
     writeText(f, " y\\x  ");
     writeColumns(f, 5);
-}
-
-void writeRowLabel() {
-    writeReal(output, calc.yp, 3, 0);
-    writeText(output, "  ");
-    endWrite(output);
-    if (calc.writeFile) {
-        writeReal(calc.outfile, calc.yp, 4, 0);
-        writeText(calc.outfile, "  ");
-    }
 }
 
 void writeSummary(TextFile& f) {

@@ -1,8 +1,9 @@
 #pragma once
-// The report of a pass: header, row labels and summary line, on the console
-// and in the output file.
+// The report of a pass: header and summary line, on the console and in the
+// output file. The table between them is written by the table sinks.
 
 #include "console/text_out.h"
+#include "field/grid.h"
 
 namespace kvarn {
 
@@ -11,9 +12,8 @@ namespace kvarn {
 // file stays open for the scan.
 void writeHeader();
 
-// The label of row calc.yp: console 3:0, file 4:0 when the file is open,
-// each followed by two blanks.
-void writeRowLabel();
+// The grid of the pass, from calc.
+Grid passGrid();
 
 // "Maximalwert bei x: " with calc.xmax, calc.ymax and calc.fmax, line end.
 void writeSummary(TextFile& f);

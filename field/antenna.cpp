@@ -7,8 +7,21 @@ CornerList xe, ye, ze;
 double segCount = 0;
 double totalLength = 0;
 
-OneBased<AntennaElement, kMaxElements> elements;
+ElementTable elements;
 std::uint16_t elementCount = 0;
+
+std::vector<CornerPoint> cornersOf(const CornerList& xs, const CornerList& ys, const CornerList& zs,
+                                   const CornerList& xEnd, const CornerList& yEnd,
+                                   const CornerList& zEnd, double segments) {
+    std::vector<CornerPoint> corners{{xs[1], ys[1], zs[1]}};
+    for (int j = 1; j <= segments; ++j)
+        corners.push_back({xEnd[j], yEnd[j], zEnd[j]});
+    return corners;
+}
+
+std::vector<CornerPoint> antennaCorners() {
+    return cornersOf(xa, ya, za, xe, ye, ze, segCount);
+}
 
 void resetAntenna() {
     xa = ya = za = CornerList{};

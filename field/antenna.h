@@ -3,6 +3,7 @@
 // and the table of 1 m elements that the field computation sums over.
 
 #include <cstdint>
+#include <vector>
 
 #include "console/one_based.h"
 
@@ -18,6 +19,11 @@ struct CornerPoint {
 
 using CornerList = OneBased<double, kMaxCorners>;
 
+// How the current is laid on the wire: a standing wave of the real
+// wavelength, or (the short model of the special version) one half wave
+// over the whole wire.
+enum class AntennaModel : std::uint8_t { standingWave, shortWire };
+
 // Segment j runs from corner j (start lists) to corner j + 1 (end lists).
 extern CornerList xa, ya, za; // start of segment j = corner j, m
 extern CornerList xe, ye, ze; // end of segment j = corner j + 1, m
@@ -32,8 +38,18 @@ struct AntennaElement {
     double length = 0;             // m, always 1.0
 };
 
-extern OneBased<AntennaElement, kMaxElements> elements;
+using ElementTable = OneBased<AntennaElement, kMaxElements>;
+
+extern ElementTable elements;
 extern std::uint16_t elementCount; // valid entries of elements; 0 at start
+
+// The corners of a wire held in corner lists: corner 1 from the start lists,
+// then the end of every segment 1 to segCount.
+std::vector<CornerPoint> cornersOf(const CornerList& xs, const CornerList& ys, const CornerList& zs,
+                                   const CornerList& xEnd, const CornerList& yEnd,
+                                   const CornerList& zEnd, double segments);
+// The corners of the program's antenna (the lists above).
+std::vector<CornerPoint> antennaCorners();
 
 // Clears the corner lists and the element table (program start, tests).
 void resetAntenna();

@@ -2,24 +2,10 @@
 
 #include <cmath>
 
-#include "control/calc_params.h"
-#include "field/antenna.h"
 #include "field/constants.h"
+#include "field/wire_length.h"
 
 namespace kvarn {
-
-double segmentLength(int j) {
-    long double ddx = static_cast<long double>(xe[j]) - xa[j];
-    long double ddy = static_cast<long double>(ye[j]) - ya[j];
-    long double ddz = static_cast<long double>(ze[j]) - za[j];
-    return static_cast<double>(sqrtl(ddx * ddx + ddy * ddy + ddz * ddz));
-}
-
-double segmentElements(double len) {
-    // Int(len + 0.5): whole metres, a half metre rounded up. Kept as a real:
-    // six typed characters per coordinate allow segments far beyond 65535 m.
-    return static_cast<double>(truncl(static_cast<long double>(len) + 0.5L));
-}
 
 namespace {
 
@@ -34,46 +20,55 @@ double elementCurrent(double s, double wavelength, double amplitude) {
 
 } // namespace
 
-void layElements(double wavelength, double amplitude) {
-    // The element index runs at most to 801: the table's own range check ends
-    // the program before anything is written past element 800.
+double waveAmplitude(double wavelength, double power, double wireMetres) {
+    return static_cast<double>(sqrtl(static_cast<long double>(wavelength) * power / 2.0L /
+                                     wireMetres / kRadiationResistance));
+}
+
+std::uint16_t layElements(std::span<const CornerPoint> corners, double wavelength, double amplitude,
+                          ElementTable& table) {
+    // The element index runs at most to 801.
     int i = 1;
     double s = 0; // metres of wire that have received elements
-    for (double j = 1; j <= segCount; j = j + 1) {
-        const int seg = static_cast<int>(j);
-        const double len = segmentLength(seg);
+    for (std::size_t j = 1; j < corners.size(); ++j) {
+        const CornerPoint& start = corners[j - 1];
+        const CornerPoint& end = corners[j];
+        const double len = segmentLength(start, end);
         const double m = segmentElements(len);
         if (m < 1) continue; // no element: its direction is never needed
-        const long double ddx = static_cast<long double>(xe[seg]) - xa[seg];
-        const long double ddy = static_cast<long double>(ye[seg]) - ya[seg];
-        const long double ddz = static_cast<long double>(ze[seg]) - za[seg];
+        const long double ddx = static_cast<long double>(end.x) - start.x;
+        const long double ddy = static_cast<long double>(end.y) - start.y;
+        const long double ddz = static_cast<long double>(end.z) - start.z;
         const double cx = static_cast<double>(ddx / len);
         const double cy = static_cast<double>(ddy / len);
         const double cz = static_cast<double>(ddz / len);
         for (double k = 1; k <= m; k = k + 1) {
-            AntennaElement& e = elements[static_cast<std::size_t>(i)];
+            AntennaElement& e = table[static_cast<std::size_t>(i)];
             e.dx = cx;
             e.dy = cy;
             e.dz = cz;
             const long double fromStart = static_cast<long double>(k) - 0.5L;
-            e.x = static_cast<double>(fromStart * cx + xa[seg]);
-            e.y = static_cast<double>(fromStart * cy + ya[seg]);
-            e.z = static_cast<double>(fromStart * cz + za[seg]);
+            e.x = static_cast<double>(fromStart * cx + start.x);
+            e.y = static_cast<double>(fromStart * cy + start.y);
+            e.z = static_cast<double>(fromStart * cz + start.z);
             s = s + 1; // the wave runs on across corners
             e.current = elementCurrent(s, wavelength, amplitude);
             e.length = static_cast<double>(kElementLength);
             i = i + 1;
         }
     }
-    elementCount = static_cast<std::uint16_t>(i - 1);
+    return static_cast<std::uint16_t>(i - 1);
 }
 
-void discretizeAntenna() {
-    // The wire counts as 2 * totalLength / lambda half-wave radiators of 73.2
-    // ohms sharing the power; a is the current at the maxima of the wave.
-    const double a = static_cast<double>(sqrtl(static_cast<long double>(calc.lambda) * calc.power /
-                                               2.0L / totalLength / kRadiationResistance));
-    layElements(calc.lambda, a);
+double modelWavelength(AntennaModel model, double lambda, double wireMetres) {
+    if (model == AntennaModel::shortWire) return static_cast<double>(2.0L * wireMetres);
+    return lambda;
+}
+
+std::uint16_t discretizeWire(AntennaModel model, std::span<const CornerPoint> corners,
+                             double wireMetres, double lambda, double power, ElementTable& table) {
+    const double w = modelWavelength(model, lambda, wireMetres);
+    return layElements(corners, w, waveAmplitude(w, power, wireMetres), table);
 }
 
 } // namespace kvarn

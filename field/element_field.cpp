@@ -2,14 +2,10 @@
 
 #include <cmath>
 
-#include "control/calc_params.h"
-#include "field/antenna.h"
 #include "field/constants.h"
-#include "field/geometry.h"
+#include "field/point_work.h"
 
 namespace kvarn {
-
-ElementField elementFieldValues;
 
 namespace {
 
@@ -46,17 +42,17 @@ void addAlong(double vx, double vy, double vz, long double magnitude, long doubl
 
 } // namespace
 
-void elementField() {
-    const AntennaElement& e = elements[calc.i];
-    const ElementGeometry& g = geometry;
-    const char mode = calc.fieldMode;
-    const double omega = calc.omega;
-    ElementField& f = elementFieldValues;
+void elementField(const PointInputs& in, PointWork& work) {
+    const AntennaElement& e = (*in.elements)[work.i];
+    const ElementGeometry& g = work.geometry;
+    const char mode = in.fieldMode;
+    const double omega = in.omega;
+    ElementField& f = work.field;
 
     // The element's current moment over the program's 4 pi, and its
     // electrical distance k r.
     const double a = static_cast<double>(static_cast<long double>(e.current) * e.length / kFourPi);
-    const double x = static_cast<double>(static_cast<long double>(g.r) * kTwoPi / calc.lambda);
+    const double x = static_cast<double>(static_cast<long double>(g.r) * kTwoPi / in.lambda);
     double r3 = 0, r2 = 0;
     if (electricMode(mode))
         r3 = static_cast<double>(static_cast<long double>(g.r) * g.r * g.r);
@@ -96,11 +92,11 @@ void elementField() {
     }
 }
 
-void accumulateField() {
-    const ElementGeometry& g = geometry;
-    const ElementField& f = elementFieldValues;
-    const char mode = calc.fieldMode;
-    FieldSums& sums = calc.sums;
+void accumulateField(const PointInputs& in, PointWork& work) {
+    const ElementGeometry& g = work.geometry;
+    const ElementField& f = work.field;
+    const char mode = in.fieldMode;
+    FieldSums& sums = work.sums;
 
     if (radialMode(mode))
         addAlong(g.ux, g.uy, g.uz, f.erabs, f.erphase, sums.exre, sums.exim, sums.eyre, sums.eyim,

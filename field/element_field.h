@@ -11,12 +11,13 @@ struct ElementField {
     long double habs = 0, hphase = 0;     // phi H, A/m and rad (modes M, Z)
 };
 
-extern ElementField elementFieldValues;
+struct PointInputs;
+struct PointWork;
 
-// Reads element calc.i, geometry, calc.lambda, calc.omega, calc.fieldMode;
-// writes elementFieldValues for the components of the mode.
-void elementField();
-// Reads calc.fieldMode, geometry and elementFieldValues; adds to calc.sums.
-void accumulateField();
+// Reads element work.i, work.geometry, the wavelength, omega and the mode;
+// writes work.field for the components of the mode.
+void elementField(const PointInputs& in, PointWork& work);
+// Reads the mode, work.geometry and work.field; adds to work.sums.
+void accumulateField(const PointInputs& in, PointWork& work);
 
 } // namespace kvarn

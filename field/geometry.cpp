@@ -2,14 +2,10 @@
 
 #include <cmath>
 
-#include "control/calc_params.h"
-#include "field/antenna.h"
 #include "field/constants.h"
-#include "field/cth_stop.h"
+#include "field/point_work.h"
 
 namespace kvarn {
-
-ElementGeometry geometry;
 
 double angle(double x, double y) {
     // a stays in extended precision up to the returned value.
@@ -22,19 +18,19 @@ double angle(double x, double y) {
     return static_cast<double>(y >= 0 ? kPi - a : a - kPi);
 }
 
-void elementGeometry() {
-    const AntennaElement& e = elements[calc.i];
+bool elementGeometry(const PointInputs& in, PointWork& work) {
+    const AntennaElement& e = (*in.elements)[work.i];
     const double ex = e.x, ey = e.y, ez = e.z;
     const double dx = e.dx, dy = e.dy, dz = e.dz;
-    const double xp = calc.xp, yp = calc.yp, zp = calc.height;
-    ElementGeometry& g = geometry;
+    const double xp = work.xp, yp = work.yp, zp = in.height;
+    ElementGeometry& g = work.geometry;
 
     const long double px = static_cast<long double>(xp) - ex;
     const long double py = static_cast<long double>(yp) - ey;
     const long double pz = static_cast<long double>(zp) - ez;
     double r = static_cast<double>(sqrtl(px * px + py * py + pz * pz));
     if (r < kMinDistance) r = static_cast<double>(kMinDistance);
-    if (r <= kTooClose) calc.tooclose = true;
+    if (r <= kTooClose) work.tooclose = true;
     g.r = r;
 
     g.ux = static_cast<double>(px / r);
@@ -44,7 +40,12 @@ void elementGeometry() {
     double cth = static_cast<double>(static_cast<long double>(dx) * g.ux +
                                      static_cast<long double>(dy) * g.uy +
                                      static_cast<long double>(dz) * g.uz);
-    if (cth > kCthTolerance || cth < -kCthTolerance) stopOnCthRange();
+    if (cth > kCthTolerance || cth < -kCthTolerance) {
+        // The stop itself belongs to whoever records the point, in scan order.
+        work.cthStop = true;
+        work.cthElement = work.i;
+        return false;
+    }
     if (cth > 1) cth = 1;
     if (cth < -1) cth = -1;
     const double sth = static_cast<double>(sqrtl(1.0L - static_cast<long double>(cth) * cth));
@@ -75,6 +76,7 @@ void elementGeometry() {
                                  static_cast<long double>(g.ethz) * g.ux);
     g.ephz = static_cast<double>(static_cast<long double>(g.ethy) * g.ux -
                                  static_cast<long double>(g.ethx) * g.uy);
+    return true;
 }
 
 } // namespace kvarn

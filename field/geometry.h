@@ -1,5 +1,5 @@
 #pragma once
-// Where the current field point lies as seen from the current element.
+// Where a field point lies as seen from one element.
 
 namespace kvarn {
 
@@ -12,13 +12,16 @@ struct ElementGeometry {
     double ephx = 0, ephy = 0, ephz = 0; // phi direction u x e_theta
 };
 
-extern ElementGeometry geometry;
-
 // Direction of the plane vector (x, y) in rad, built on the program's pi.
 double angle(double x, double y);
 
-// Reads element calc.i, calc.xp, calc.yp, calc.height; writes geometry and may
-// set calc.tooclose. Ends the program when the angle cosine is out of range.
-void elementGeometry();
+struct PointInputs;
+struct PointWork;
+
+// Reads element work.i of the inputs and the point; writes work.geometry and
+// may set work.tooclose. Returns false, and marks the angle-cosine stop with
+// its element in the work, when the angle cosine is out of range; the
+// geometry is then incomplete.
+bool elementGeometry(const PointInputs& in, PointWork& work);
 
 } // namespace kvarn

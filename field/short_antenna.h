@@ -1,13 +1,11 @@
 #pragma once
-// The special version's discretisation for short Kelemen antennas: the whole
-// wire as one half-wave radiator, after a length check and the user's consent.
+// The short model of the special version, for Kelemen antennas: the whole
+// wire as one half-wave radiator, whatever the real wavelength.
 
 namespace kvarn {
 
-// Checks the length ratio, asks for confirmation and, on J, rebuilds the
-// element table with the model wavelength 2 * totalLength. Returns false,
-// leaving the table unchanged, when the ratio does not suit or the user
-// declines.
-bool discretizeShortAntenna();
+// The length ratio the short model suits: wireMetres < lambda / 2.2 and
+// wireMetres > lambda / 4.0, both strict, compared in extended precision.
+bool shortModelSuits(double wireMetres, double lambda);
 
 } // namespace kvarn

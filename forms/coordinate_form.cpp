@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 #include "console/text_out.h"
-#include "field/discretize.h"
+#include "field/wire_length.h"
 #include "forms/field_edit.h"
 
 namespace kvarn {
@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kCoordinates = 3; // x, y, z of each corner
 constexpr int kFieldCount = kMaxCorners * kCoordinates;
-constexpr double kMaxTotalLength = 800;
 
 // Field f = (i - 1) * 3 + j holds coordinate j (x, y, z) of corner i, at
 // column (j - 1) * 10 + 4 and row i + 2: Tab runs x1, y1, z1, x2, ..., z10.
@@ -63,10 +62,10 @@ void drawMask() {
 
 class CoordinateEditor : public FieldEditor {
   public:
-    CoordinateEditor(CornerList& xa, CornerList& ya, CornerList& za, CornerList& xe, CornerList& ye,
-                     CornerList& ze, double& segCount, double& totalLength)
-        : FieldEditor(kFields, kStatusLine, kMarker), start_{&xa, &ya, &za}, end_{&xe, &ye, &ze},
-          segCount_(segCount), totalLength_(totalLength) {}
+    CoordinateEditor(CornerList& startX, CornerList& startY, CornerList& startZ, CornerList& endX,
+                     CornerList& endY, CornerList& endZ, double& segments, double& length)
+        : FieldEditor(kFields, kStatusLine, kMarker), start_{&startX, &startY, &startZ},
+          end_{&endX, &endY, &endZ}, segCount_(segments), totalLength_(length) {}
 
   private:
     bool accepts(std::uint8_t ch) const override { return (ch >= '0' && ch <= '9') || ch == '.'; }
@@ -93,23 +92,16 @@ class CoordinateEditor : public FieldEditor {
         }
         segCount_ = cornerCount_;
         showTotalLength();
-        if (totalLength_ > kMaxTotalLength) {
-            message("Antenne zu lang! ");
-            return false;
-        }
-        if (totalLength_ < 1) {
-            message("Antenne zu kurz! ");
-            return false;
-        }
-        return true;
+        if (wireLengthAccepted(totalLength_)) return true;
+        message(totalLength_ > kMaxWireLength ? "Antenne zu lang! " : "Antenne zu kurz! ");
+        return false;
     }
 
     // Every segment counts as many metres as the discretisation lays
     // elements on it, so the checked total bounds the element table.
     void showTotalLength() {
-        totalLength_ = 0;
-        for (int s = 1; s <= segCount_; ++s)
-            totalLength_ = totalLength_ + segmentElements(segmentLength(s));
+        totalLength_ = wireLength(
+            cornersOf(*start_[0], *start_[1], *start_[2], *end_[0], *end_[1], *end_[2], segCount_));
         gotoXY(kMessageCell.col, kMessageCell.row);
         writeText(output, "Gesamtlaenge: ");
         writeReal(output, totalLength_, 3, 0);
@@ -133,10 +125,10 @@ class CoordinateEditor : public FieldEditor {
 
 } // namespace
 
-void coordinateForm(CornerList& xa, CornerList& ya, CornerList& za, CornerList& xe, CornerList& ye,
-                    CornerList& ze, double& segCount, double& totalLength) {
+void coordinateForm(CornerList& startX, CornerList& startY, CornerList& startZ, CornerList& endX,
+                    CornerList& endY, CornerList& endZ, double& segments, double& length) {
     drawMask();
-    CoordinateEditor editor(xa, ya, za, xe, ye, ze, segCount, totalLength);
+    CoordinateEditor editor(startX, startY, startZ, endX, endY, endZ, segments, length);
     editor.run();
     setWindow(1, 1, 80, 21);
     setBackground(1);

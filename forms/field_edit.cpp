@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/key_codes.h"
 #include "console/runtime_error.h"
 #include "console/text_out.h"
 #include "forms/number_text.h"
@@ -48,15 +49,15 @@ void FieldEditor::run() {
 
     while (!done) {
         const std::uint8_t key = readKey();
-        if (key == kKeyEsc)
+        if (key == key::Esc)
             checkStep();
-        else if (key == kKeyTab && fieldNo < fieldCount())
+        else if (key == key::Tab && fieldNo < fieldCount())
             tabStep();
-        else if (key == kKeyEnter && confirming)
+        else if (key == key::Enter && confirming)
             done = true; // anything still typed is dropped
-        else if (key == kKeyTwoCode)
+        else if (key == key::TwoCode)
             twoCodeStep();
-        else if (key == kKeyBackspace && !confirming)
+        else if (key == key::Backspace && !confirming)
             eraseStep();
         else if (accepts(key))
             characterStep(key);
@@ -97,9 +98,9 @@ void FieldEditor::characterStep(std::uint8_t ch) {
 
 void FieldEditor::eraseStep() {
     if (entryPos <= 1) return; // a value shown from earlier is never erased
-    writeChar(output, 8);
+    writeChar(output, '\b');   // back, a blank over the character, back again
     writeChar(output, ' ');
-    writeChar(output, 8);
+    writeChar(output, '\b');
     endWrite(output);
     --entryPos;
 }
@@ -130,7 +131,7 @@ void FieldEditor::twoCodeStep() {
     const std::uint8_t second = readKey();
     // While a refused value stands no key without a character acts; its
     // second code is read here so that it cannot type a letter either.
-    if (blocked || second != kKeyBacktab) return;
+    if (blocked || second != scan::Backtab) return;
 
     if (confirming) {
         const std::int16_t next = fieldAfterConfirmation();

@@ -13,14 +13,6 @@
 
 namespace kvarn {
 
-// Key codes the loop acts on.
-inline constexpr std::uint8_t kKeyTwoCode = 0; // lead code of a two-code key
-inline constexpr std::uint8_t kKeyBackspace = 8;
-inline constexpr std::uint8_t kKeyTab = 9;
-inline constexpr std::uint8_t kKeyEnter = 13;
-inline constexpr std::uint8_t kKeyEsc = 27;
-inline constexpr std::uint8_t kKeyBacktab = 15; // second code of Shift+Tab
-
 // Colours of the loop (setBackground values).
 inline constexpr std::uint8_t kEditColour = 14;   // brown: typing and messages
 inline constexpr std::uint8_t kConfirmColour = 0; // black: the confirmation line

@@ -8,7 +8,8 @@
 #include "console/line_input.h"
 #include "console/text_out.h"
 #include "control/program_variant.h"
-#include "field/constants.h"
+#include "field/frequency.h"
+#include "field/grid.h"
 #include "forms/field_edit.h"
 
 namespace kvarn {
@@ -50,7 +51,6 @@ constexpr FormCell kStatusLine{1, 19};
 constexpr FormCell kMarker{18, 20};
 constexpr FormCell kFileNameLabelCell{1, 18};
 constexpr char kFileNameLabel[] = " Ausgabedateiname:";
-constexpr double kMaxFrequency = 146.0;
 
 constexpr char kBadFrequency[] = "      ungueltige Frequenz!     ";
 constexpr char kXendBelowXanf[] = "   xend ist kleiner als xanf! ";
@@ -106,9 +106,7 @@ class ParameterEditor : public FieldEditor {
     void storeNumber(double v) override {
         switch (fieldNo) {
         case kFreq:
-            // The antenna must be longer than the half (or quarter) wave
-            // divided by 1.1; compared in extended precision.
-            if (1.1L * v > variant().frequencyConstant / totalLength_ && v <= kMaxFrequency)
+            if (frequencyAccepted(v, totalLength_, variant().model))
                 freq_ = v;
             else
                 refuse(kBadFrequency);
@@ -120,7 +118,7 @@ class ParameterEditor : public FieldEditor {
             xanf_ = v;
             break;
         case kXend:
-            if (xanf_ <= v)
+            if (rangeInOrder(xanf_, v))
                 xend_ = v;
             else
                 refuse(kXendBelowXanf);
@@ -129,13 +127,13 @@ class ParameterEditor : public FieldEditor {
             yend_ = v;
             break;
         case kYanf:
-            if (v <= yend_)
+            if (rangeInOrder(v, yend_))
                 yanf_ = v;
             else
                 refuse(kYanfAboveYend);
             break;
         case kStep:
-            if (v != 0)
+            if (stepAccepted(std::fabs(v)))
                 step_ = std::fabs(v);
             else
                 refuse(kStepNotPositive);
@@ -177,9 +175,9 @@ class ParameterEditor : public FieldEditor {
     }
 
     bool check() override {
-        if (xanf_ > xend_) {
+        if (!rangeInOrder(xanf_, xend_)) {
             blockAt(kXendBelowXanf, kXanf);
-        } else if (yanf_ > yend_) {
+        } else if (!rangeInOrder(yanf_, yend_)) {
             blockAt(kYanfAboveYend, kYend);
         }
         return !blocked;
@@ -288,17 +286,17 @@ void drawMask(double freq, double power, double xanf, double xend, double yanf, 
 void parameterForm(double& freq, double& lambda, double& omega, double& power, double& xanf,
                    double& xend, double& yanf, double& yend, double& step, double& height,
                    char& fieldMode, bool& singleValues, bool& writeFile, std::string& fileName,
-                   bool& again, double& totalLength) {
+                   bool& again, double& antennaLength) {
     drawMask(freq, power, xanf, xend, yanf, yend, step, height, fieldMode, singleValues, writeFile,
              fileName);
     ParameterEditor editor(freq, power, xanf, xend, yanf, yend, step, height, fieldMode,
-                           singleValues, writeFile, fileName, totalLength);
+                           singleValues, writeFile, fileName, antennaLength);
     editor.blocked = false;
     if (!again) fileName = "antenne";
     editor.run();
 
-    lambda = static_cast<double>(kSpeedOfLight / freq / 1000000.0L);
-    omega = static_cast<double>(static_cast<long double>(freq) * kTwoPi * 1000000.0L);
+    lambda = wavelength(freq);
+    omega = angularFrequency(freq);
 
     setWindow(1, 1, 80, 24);
     setBackground(0);

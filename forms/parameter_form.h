@@ -12,6 +12,6 @@ namespace kvarn {
 void parameterForm(double& freq, double& lambda, double& omega, double& power, double& xanf,
                    double& xend, double& yanf, double& yend, double& step, double& height,
                    char& fieldMode, bool& singleValues, bool& writeFile, std::string& fileName,
-                   bool& again, double& totalLength);
+                   bool& again, double& antennaLength);
 
 } // namespace kvarn

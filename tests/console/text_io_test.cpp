@@ -4,9 +4,9 @@
 #include <string>
 
 #include "console/line_input.h"
-#include "console/memory_console.h"
 #include "console/real_format.h"
 #include "console/text_out.h"
+#include "support/memory_console.h"
 #include "support/temp_dir.h"
 
 namespace kvarn {

@@ -4,18 +4,15 @@
 
 #include <string>
 
-#include "console/memory_console.h"
 #include "control/calc_params.h"
+#include "control/program_state.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
 
 struct MainCycleTest : ::testing::Test {
-    void SetUp() override {
-        resetCalcParams();
-        setInitialValues();
-    }
-    void TearDown() override { setClockSource(nullptr); }
+    void SetUp() override { setInitialValues(); }
 };
 
 // Counts the blank-separated values behind the label of a console line.
@@ -52,8 +49,8 @@ TEST_F(MainCycleTest, ColumnsAndRowsFollowTheRepeatedAddition) {
         {0, 0, 1, 1},    {0, 2, 1, 3}, {-3, 3, 0.5, 13}, {0, 0.3, 0.1, 3},
     };
     for (auto c : cases) {
+        resetProgramState();
         MemoryConsole con(200, 60);
-        resetCalcParams();
         setInitialValues();
         calc.xanf = c.from;
         calc.xend = c.to;
@@ -133,8 +130,7 @@ TEST_F(MainCycleTest, RemainingTimeAcrossMidnightIsNotNegative) {
     calc.tstart = readClockTenths(); // 23:59:59.0
     calc.yend = 1;
     calc.yanf = 0;
-    calc.yp = 1; // first of two rows done after 2 s
-    progressStep();
+    progressStep(1); // first of two rows done after 2 s
     EXPECT_EQ(calc.rest, 2.0);
     EXPECT_EQ(con.rows()[0], "Berechnet sind 50 %, verbleibende Zeit:     2 Sekunden");
     EXPECT_EQ(screen.cursorX(), 1); // carriage return: the next line overwrites it

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "console/memory_console.h"
 #include "control/program_variant.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
 
-struct NoticesTest : ::testing::Test {
-    void TearDown() override { selectVariant(kvarn7t); }
-};
+struct NoticesTest : ::testing::Test {};
 
 TEST_F(NoticesTest, UsageNoticeWaitsForOneLine) {
     MemoryConsole con;

@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "console/memory_console.h"
 #include "control/calc_params.h"
 #include "control/main_cycle.h"
+#include "control/table_sinks.h"
 #include "field/antenna.h"
 #include "support/example_report.h"
+#include "support/memory_console.h"
 #include "support/temp_dir.h"
 
 namespace kvarn {
@@ -21,7 +22,6 @@ using testing::TempDir;
 // The example pass: 'E', antenne, 100 W, 3.65 MHz, corners (0,0,10),
 // (20,0,10), (40,0,10), height 2, x 0..2 step 1.
 void examplePass() {
-    resetCalcParams();
     setInitialValues();
     calc.fileName = "antenne";
     calc.xend = 2;
@@ -47,12 +47,11 @@ TEST(Report, ConsoleHeaderRowLabelAndSummary) {
     examplePass();
     calc.fileName = "dipol";
     writeHeader();
-    calc.yp = 1;
-    writeRowLabel();
-    writeLineEnd(output);
-    calc.yp = -10;
-    writeRowLabel();
-    writeLineEnd(output);
+    TableSink table(output, kConsoleTable);
+    for (double yp : {1.0, -10.0}) {
+        table.rowBegins(yp);
+        table.rowEnds(yp);
+    }
     calc.xmax = 1, calc.ymax = 0, calc.fmax = 0.73;
     writeSummary(output);
     EXPECT_EQ(con.text(), "Berechnet wird elektrische Feldstaerke, gesamt\n"

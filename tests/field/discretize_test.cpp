@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "console/memory_console.h"
 #include "field/field_setup.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
@@ -16,10 +16,7 @@ using test::setWire;
 
 class Discretize : public ::testing::Test {
   protected:
-    void SetUp() override {
-        resetCalcParams();
-        calc.power = 100.0;
-    }
+    void SetUp() override { calc.power = 100.0; }
     MemoryConsole console;
 };
 
@@ -163,7 +160,7 @@ TEST_F(Discretize, ElementLoopTakesTheWavelengthAndAmplitudeItIsGiven) {
     // The special version's half sine over the whole wire: W = 2 L.
     setWire({{0, 0, 10}, {40, 0, 10}});
     setFrequency(3.0);
-    layElements(80.0, 1.25);
+    elementCount = layElements(antennaCorners(), 80.0, 1.25, elements);
     ASSERT_EQ(elementCount, 40);
     // Symmetric about the middle, up to the program's pi.
     EXPECT_NEAR(elements[20].current, elements[21].current, 1e-5);

@@ -2,23 +2,23 @@
 // Setting up antennas, frequencies and single points for the field model's
 // tests, the way the forms and the main cycle leave the state.
 
-#include <cmath>
 #include <initializer_list>
 
 #include "control/calc_params.h"
+#include "control/discretization.h"
 #include "control/main_cycle.h"
 #include "field/antenna.h"
-#include "field/constants.h"
-#include "field/discretize.h"
-#include "field/point_value.h"
+#include "field/frequency.h"
+#include "field/point_work.h"
+#include "field/wire_length.h"
 
 namespace kvarn::test {
 
 // lambda and omega as the parameter form derives them from the frequency.
 inline void setFrequency(double freq) {
     calc.freq = freq;
-    calc.lambda = static_cast<double>(kSpeedOfLight / freq / 1000000.0L);
-    calc.omega = static_cast<double>(static_cast<long double>(freq) * kTwoPi * 1000000.0L);
+    calc.lambda = wavelength(freq);
+    calc.omega = angularFrequency(freq);
 }
 
 // The wire through these corners, with segCount and totalLength as the
@@ -37,9 +37,7 @@ inline void setWire(std::initializer_list<CornerPoint> corners) {
         ++k;
     }
     segCount = k - 2;
-    totalLength = 0;
-    for (int j = 1; j <= segCount; ++j)
-        totalLength += segmentElements(segmentLength(j));
+    totalLength = wireLength(antennaCorners());
 }
 
 // One element of 1 m with the given centre, direction and current as the
@@ -50,25 +48,26 @@ inline void setSingleElement(CornerPoint centre, CornerPoint direction, double c
     elementCount = 1;
 }
 
-// The element loop over the point (x, y) at calc.height in the given mode.
-inline void sumAt(double x, double y, char mode) {
+// The element loop over the point (x, y) at calc.height in the given mode;
+// the work record afterwards.
+inline PointWork sumAt(double x, double y, char mode) {
     calc.fieldMode = mode;
-    calc.xp = x;
-    calc.yp = y;
-    sumElements();
+    PointWork work;
+    startPoint(work, x, y);
+    sumElements(passInputs(), work);
+    return work;
 }
 
 // The point's value in the given mode.
 inline double valueAt(double x, double y, char mode) {
-    sumAt(x, y, mode);
-    return pointValue();
+    return pointValue(mode, sumAt(x, y, mode));
 }
 
 // The value as if the point were not too close (for the near field).
 inline double rawValueAt(double x, double y, char mode) {
-    sumAt(x, y, mode);
-    calc.tooclose = false;
-    return pointValue();
+    PointWork work = sumAt(x, y, mode);
+    work.tooclose = false;
+    return pointValue(mode, work);
 }
 
 } // namespace kvarn::test

@@ -1,4 +1,4 @@
-#include "field/point_value.h"
+#include "field/point_work.h"
 
 #include <fstream>
 #include <sstream>
@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "console/memory_console.h"
 #include "console/text_out.h"
+#include "control/table_sinks.h"
 #include "field/field_setup.h"
+#include "field/maximum.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
@@ -26,10 +28,7 @@ std::string readFile(const std::string& path) {
 
 class PointValue : public ::testing::Test {
   protected:
-    void SetUp() override {
-        resetCalcParams();
-        calc.singleValues = true;
-    }
+    void SetUp() override { calc.singleValues = true; }
     void TearDown() override {
         if (calc.outfile.open) closeFile(calc.outfile);
     }
@@ -47,21 +46,21 @@ class PointValue : public ::testing::Test {
 };
 
 TEST_F(PointValue, ModeValuesFromTheSums) {
-    calc.sums.exre = 3;
-    calc.sums.ezim = -4;
-    calc.sums.hyre = 0.3L;
-    calc.sums.hzim = 0.4L;
+    PointWork work;
+    work.sums.exre = 3;
+    work.sums.ezim = -4;
+    work.sums.hyre = 0.3L;
+    work.sums.hzim = 0.4L;
     struct Case {
         char mode;
         double value;
     };
     const Case cases[] = {{'R', 5.0}, {'T', 5.0}, {'E', 5.0}, {'M', 50.0}, {'Z', 188.5}};
     for (const Case& c : cases) {
-        calc.fieldMode = c.mode;
-        calc.tooclose = false;
-        EXPECT_DOUBLE_EQ(pointValue(), c.value) << c.mode;
-        calc.tooclose = true;
-        EXPECT_EQ(pointValue(), 0.0) << c.mode;
+        work.tooclose = false;
+        EXPECT_DOUBLE_EQ(pointValue(c.mode, work), c.value) << c.mode;
+        work.tooclose = true;
+        EXPECT_EQ(pointValue(c.mode, work), 0.0) << c.mode;
     }
 }
 
@@ -78,12 +77,14 @@ TEST_F(PointValue, CellsOfTheValueTable) {
         {0.0, true, " x  ", " xxx  "},
     };
     for (const Case& c : cases) {
-        resetCalcParams();
-        calc.singleValues = true;
         MemoryConsole cells;
         openFile();
-        recordPoint(c.value, c.tooclose, 0, 0);
-        recordPoint(c.value, c.tooclose, 1, 0);
+        TableSink consoleTable(output, kConsoleTable);
+        TableSink fileTable(calc.outfile, kFileTable);
+        for (double x : {0.0, 1.0}) {
+            consoleTable.point({x, 0, c.value, c.tooclose});
+            fileTable.point({x, 0, c.value, c.tooclose});
+        }
         const std::string consoleCell = c.consoleCell;
         EXPECT_EQ(cells.row(1).substr(0, 2 * consoleCell.size()), consoleCell + consoleCell);
         EXPECT_EQ(screen.cursorX(), static_cast<int>(2 * consoleCell.size() + 1));
@@ -92,23 +93,17 @@ TEST_F(PointValue, CellsOfTheValueTable) {
 }
 
 TEST_F(PointValue, MaximumKeepsTheFirstOfEqualValues) {
-    calc.singleValues = false;
-    calc.xmax = -9;
-    calc.ymax = -9;
-    recordPoint(0.0, false, 0, 5); // not above 0: the old position stays
-    EXPECT_EQ(calc.xmax, -9);
-    EXPECT_EQ(calc.ymax, -9);
+    double fmax = 0, xmax = -9, ymax = -9;
+    MaximumSink maximum(fmax, xmax, ymax);
+    maximum.point({0, 5, 0.0, false}); // not above 0: the old position stays
+    EXPECT_EQ(xmax, -9);
+    EXPECT_EQ(ymax, -9);
     const double points[][3] = {{1.5, 0, 5}, {3.25, 1, 5}, {3.25, 2, 5}, {2.0, 0, 4}};
     for (const auto& p : points)
-        recordPoint(p[0], false, p[1], p[2]);
-    EXPECT_EQ(calc.fmax, 3.25);
-    EXPECT_EQ(calc.xmax, 1);
-    EXPECT_EQ(calc.ymax, 5);
-    // Maximum-only output writes nothing, whatever writeFile says.
-    calc.writeFile = true;
-    recordPoint(4.0, false, 3, 3);
-    EXPECT_EQ(console.text(), "");
-    EXPECT_EQ(calc.fmax, 4.0);
+        maximum.point({p[1], p[2], p[0], false});
+    EXPECT_EQ(fmax, 3.25);
+    EXPECT_EQ(xmax, 1);
+    EXPECT_EQ(ymax, 5);
 }
 
 TEST_F(PointValue, TooClosePointUnderTheFortyMetreWire) {
@@ -116,30 +111,18 @@ TEST_F(PointValue, TooClosePointUnderTheFortyMetreWire) {
     // 8.5 m, the nearest ones farther at 7.9 m.
     for (char mode : {'R', 'T', 'E', 'M', 'Z'}) {
         SCOPED_TRACE(mode);
-        resetCalcParams();
-        calc.singleValues = true;
         setWire({{0, 0, 10}, {40, 0, 10}});
         setFrequency(3.65);
         calc.power = 100;
         discretizeAntenna();
-        MemoryConsole cells;
-        openFile();
         calc.height = 8.5;
-        sumAt(20, 0, mode);
-        EXPECT_TRUE(calc.tooclose);
-        evaluatePoint();
-        EXPECT_EQ(calc.fmax, 0.0);
+        const PointWork near = sumAt(20, 0, mode);
+        EXPECT_TRUE(near.tooclose);
+        EXPECT_EQ(pointValue(mode, near), 0.0);
         calc.height = 7.9;
-        sumAt(20, 0, mode);
-        EXPECT_FALSE(calc.tooclose);
-        const double v = pointValue();
-        EXPECT_GT(v, 0.0);
-        evaluatePoint();
-        EXPECT_EQ(calc.fmax, v);
-        EXPECT_EQ(calc.xmax, 20.0);
-        EXPECT_EQ(cells.at(1, 1, 4), " x  ");
-        EXPECT_NE(cells.at(5, 1, 4), " x  ");
-        EXPECT_EQ(fileText().substr(0, 6), " xxx  ");
+        const PointWork farther = sumAt(20, 0, mode);
+        EXPECT_FALSE(farther.tooclose);
+        EXPECT_GT(pointValue(mode, farther), 0.0);
     }
 }
 

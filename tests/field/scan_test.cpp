@@ -1,15 +1,18 @@
 // Whole scans over the grid with the real field model: the main cycle's
 // loops, the point values and their cells together.
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "console/memory_console.h"
 #include "control/main_cycle.h"
+#include "control/report.h"
 #include "field/field_setup.h"
+#include "field/scan.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
@@ -21,7 +24,6 @@ using test::valueAt;
 class Scan : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetCalcParams();
         setWire({{0, 0, 10}, {40, 0, 10}});
         setFrequency(3.65);
         calc.power = 100;
@@ -94,6 +96,110 @@ TEST_F(Scan, ValueTableMarksThePointsUnderTheWire) {
     cell.precision(1);
     cell << valueAt(10, 10, 'E');
     EXPECT_EQ(table[0][2], cell.str());
+}
+
+// Everything a scan hands over, in order, as text.
+struct Recorder : PointSink {
+    std::vector<std::string> events;
+    void rowBegins(double yp) override { events.push_back("row " + std::to_string(yp)); }
+    void point(const PointResult& p) override {
+        events.push_back(std::to_string(p.xp) + " " + std::to_string(p.value) +
+                         (p.tooclose ? " x" : ""));
+    }
+    void rowEnds(double yp) override { events.push_back("end " + std::to_string(yp)); }
+};
+
+TEST_F(Scan, PointsComputedInAnyOrderGiveTheSameBits) {
+    for (char mode : {'R', 'T', 'E', 'M', 'Z'}) {
+        calc.fieldMode = mode;
+        const PointInputs in = passInputs();
+        std::vector<std::pair<double, double>> points;
+        std::vector<PointResult> forward;
+        PointWork work;
+        for (double y = -10; y <= 10; y += 2.5)
+            for (double x = -5; x <= 45; x += 2.5) {
+                points.emplace_back(x, y);
+                startPoint(work, x, y);
+                sumElements(in, work);
+                forward.push_back(recordOf(in, work));
+            }
+        // Backwards, each point in a record of its own.
+        for (std::size_t k = points.size(); k-- > 0;) {
+            PointWork fresh;
+            startPoint(fresh, points[k].first, points[k].second);
+            sumElements(in, fresh);
+            const PointResult p = recordOf(in, fresh);
+            EXPECT_EQ(p.value, forward[k].value) << mode << " " << k;
+            EXPECT_EQ(p.tooclose, forward[k].tooclose) << mode << " " << k;
+        }
+    }
+}
+
+TEST_F(Scan, SinksReceiveRowsAndPointsInScanOrder) {
+    calc.xanf = 0, calc.xend = 20, calc.yanf = -10, calc.yend = 10, calc.step = 10;
+    Recorder first, second;
+    PointSink* sinks[] = {&first, &second};
+    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+    EXPECT_FALSE(outcome.cthStop);
+    ASSERT_EQ(first.events.size(), 3u * (1 + 3 + 1));
+    EXPECT_EQ(first.events, second.events);
+    EXPECT_EQ(first.events[0], "row 10.000000");
+    EXPECT_EQ(first.events[1].substr(0, 9), "0.000000 ");
+    EXPECT_EQ(first.events[3].substr(0, 10), "20.000000 ");
+    EXPECT_EQ(first.events[4], "end 10.000000");
+    EXPECT_EQ(first.events[5], "row 0.000000");
+    EXPECT_EQ(first.events[6].substr(first.events[6].size() - 2), " x") << "under the wire";
+    EXPECT_EQ(first.events[14], "end -10.000000");
+}
+
+// An element whose direction is not a unit vector: on its axis line the
+// angle cosine leaves its range, off it (row 25) it does not.
+class CthStop : public Scan {
+  protected:
+    void SetUp() override {
+        test::setSingleElement({0.5, 0, 2}, {1.001, 0, 0}, 1.0);
+        calc.height = 2;
+        calc.xanf = -25, calc.xend = 25, calc.yanf = 0, calc.yend = 25, calc.step = 25;
+        calc.fileName = "antenne";
+    }
+};
+
+TEST_F(CthStop, ScanEndsBeforeTheFirstPointOfTheStopInScanOrder) {
+    Recorder seen;
+    PointSink* sinks[] = {&seen};
+    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+    EXPECT_TRUE(outcome.cthStop);
+    EXPECT_EQ(outcome.xp, -25.0);
+    EXPECT_EQ(outcome.yp, 0.0);
+    EXPECT_EQ(outcome.element, 1);
+    // The whole first row, then the second row's label only.
+    ASSERT_EQ(seen.events.size(), 6u);
+    EXPECT_EQ(seen.events[4], "end 25.000000");
+    EXPECT_EQ(seen.events[5], "row 0.000000");
+}
+
+// Shows the screen on standard error when the program gives the terminal
+// back, so a test of a process that ends can see what it left.
+class ScreenDumpConsole : public MemoryConsole {
+  public:
+    void restore() override {
+        std::fprintf(stderr, "[%s] cursor %d,%d\n", text().c_str(), screen.cursorX(),
+                     screen.cursorY());
+    }
+};
+
+TEST_F(CthStop, StopsTheProgramWithItsMessageAndAFailure) {
+    EXPECT_EXIT(
+        {
+            ScreenDumpConsole screenDump;
+            writeText(output, "earlier output");
+            writeLineEnd(output);
+            calc.singleValues = true;
+            scanAndReport();
+        },
+        ::testing::ExitedWithCode(1),
+        "\\[Bereichsueberschreitung \"cth\": Programmabbruch\\] cursor 1,2");
+    EXPECT_EQ(std::string("Bereichsueberschreitung \"cth\": Programmabbruch").size(), 46u);
 }
 
 } // namespace

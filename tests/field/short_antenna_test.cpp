@@ -1,19 +1,19 @@
-#include "field/short_antenna.h"
+#include "control/discretization.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "console/memory_console.h"
 #include "control/calc_params.h"
+#include "control/program_state.h"
 #include "field/antenna.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
 
 // A straight wire of the given length at 10 m height, at a frequency in MHz.
 void straightWire(double length, double freq) {
-    resetCalcParams();
     xa[1] = 0, ya[1] = 0, za[1] = 10;
     xa[2] = xe[1] = length, ya[2] = ye[1] = 0, za[2] = ze[1] = 10;
     segCount = 1;
@@ -27,6 +27,7 @@ TEST(ShortAntenna, RefusesUnsuitableLengthRatios) {
     // 40 m at 3.65 MHz: longer than lambda / 2.2; 24 m at 3.0 MHz: not longer
     // than a quarter wave.
     for (auto [length, freq] : {std::pair{40.0, 3.65}, {24.0, 3.0}, {25.0, 3.0}}) {
+        resetProgramState();
         MemoryConsole con;
         straightWire(length, freq);
         EXPECT_FALSE(discretizeShortAntenna());
@@ -44,6 +45,7 @@ TEST(ShortAntenna, AsksBeforeBuildingAndOnlyJGoesOn) {
         bool built;
     } cases[] = {{"j", true}, {"Ja", true}, {"nein", false}, {"", false}, {"x", false}};
     for (auto c : cases) {
+        resetProgramState();
         MemoryConsole con;
         straightWire(40, 3.0); // lambda 100 m: 25 m < 40 m < 45.45 m
         con.type(c.reply);

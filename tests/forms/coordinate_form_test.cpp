@@ -1,13 +1,16 @@
 #include "forms/coordinate_form.h"
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "console/text_out.h"
 #include "control/calc_params.h"
-#include "field/discretize.h"
+#include "control/program_state.h"
+#include "field/wire_length.h"
 #include "forms/form_support.h"
+#include "support/screen_golden.h"
 
 namespace kvarn {
 namespace {
@@ -37,8 +40,6 @@ bool playForm(MemoryConsole& con, std::string_view keys) {
 
 class CoordinateForm : public ::testing::Test {
   protected:
-    void SetUp() override { resetCalcParams(); }
-
     // Plays the keys through the form; true when it ended.
     bool play(std::string_view keys) { return playForm(con, keys); }
     // The line of the total length and the checks' messages.
@@ -53,39 +54,72 @@ TEST_F(CoordinateForm, DrawsItsMaskInABlueWindow) {
     gotoXY(1, 1);
     writeText(output, "old screen");
     EXPECT_FALSE(play(""));
-    EXPECT_EQ(con.at(1, 1, 10), "          "); // the window it was called in is cleared
-    EXPECT_EQ(win.at(1, 1, 31), "Eingabe der Antennenkoordinaten");
-    EXPECT_EQ(win.at(1, 2, 24), "   x         y         z");
-    EXPECT_EQ(win.at(1, 3, 2), " 1");
-    EXPECT_EQ(win.at(1, 12, 2), "10");
-    EXPECT_EQ(win.at(1, 14, 30), " Feldwechsel mit Tab / Backtab");
-    EXPECT_EQ(win.at(1, 16, 23), " Eingabeende: Taste ESC");
-    EXPECT_EQ(win.backgroundAt(1, 1), 1);
-    EXPECT_EQ(win.backgroundAt(23, 16), 5);
-    EXPECT_EQ(win.backgroundAt(24, 16), 1);
-    EXPECT_EQ(con.attrAt(39, 3), kInitialAttribute); // nothing outside the window
-    EXPECT_EQ(con.attrAt(71, 18), kInitialAttribute);
+    // The window it was called in is cleared; nothing outside the form's
+    // window is drawn.
+    const std::vector<std::string> expected{
+        "",
+        "|0",
+        "",
+        "|0",
+        "                                       Eingabe der Antennenkoordinaten",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                          x         y         z",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        1",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        2",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        3",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        4",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        5",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        6",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        7",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        8",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        9",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                       10",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        Feldwechsel mit Tab / Backtab",
+        "|00000000000000000000000000000000000000055555555555555555555555555555510",
+        "",
+        "|00000000000000000000000000000000000000011111111111111111111111111111110",
+        "                                        Eingabeende: Taste ESC",
+        "|00000000000000000000000000000000000000055555555555555555555555111111110",
+        "",
+        "|0",
+    };
+    EXPECT_EQ(testing::golden(con, 1, 19), expected);
     EXPECT_EQ(cursor(), (CursorPos{4, 3}));
     EXPECT_EQ(test::background(screen.attr), 6);
 }
 
 TEST_F(CoordinateForm, TooFewDataWithoutASecondCornerWithZ) {
+    CursorPos last{};
     for (const std::string& keys : {
              esc,                                      // nothing at all
              "1" + tab + "2" + tab + "3" + esc,        // corner 1 only
              toField(4) + "5" + tab + "5" + tab + esc, // corner 2 without z
          }) {
-        MemoryConsole con;
-        resetCalcParams();
-        EXPECT_FALSE(playForm(con, keys));
-        const test::FormWindow w{con, 40, 3};
-        EXPECT_EQ(w.at(5, 13, 18), "zu wenig Daten!   ") << testing::PrintToString(keys);
+        resetProgramState();
+        MemoryConsole fresh;
+        EXPECT_FALSE(playForm(fresh, keys));
+        const test::FormWindow w{fresh, 40, 3};
+        EXPECT_EQ(w.at(5, 13, 18), "zu wenig Daten!   ") << ::testing::PrintToString(keys);
         EXPECT_EQ(w.backgroundAt(5, 13), 6);
         EXPECT_EQ(w.at(1, 14, 30), " Feldwechsel mit Tab / Backtab"); // no confirmation
         EXPECT_EQ(segCount, 0.0);
+        last = cursor();
     }
     // The cursor goes back to the current field: z2 after the last script.
-    EXPECT_EQ(cursor(), (CursorPos{24, 4}));
+    EXPECT_EQ(last, (CursorPos{24, 4}));
 }
 
 TEST_F(CoordinateForm, SkippedCornerCountsWithZeroCoordinates) {
@@ -113,10 +147,10 @@ TEST_F(CoordinateForm, TotalLengthBoundsAreChecked) {
              Case{"801", 801, "Antenne zu lang! m", false}, // the m is left over
              Case{"800.49", 800, "Gesamtlaenge: 800m", true},
          }) {
-        MemoryConsole con;
-        resetCalcParams();
-        EXPECT_FALSE(playForm(con, segmentAlongX(c.x2)));
-        const test::FormWindow w{con, 40, 3};
+        resetProgramState();
+        MemoryConsole fresh;
+        EXPECT_FALSE(playForm(fresh, segmentAlongX(c.x2)));
+        const test::FormWindow w{fresh, 40, 3};
         EXPECT_EQ(w.at(5, 13, 18), c.line) << c.x2;
         EXPECT_EQ(totalLength, c.total) << c.x2;
         EXPECT_EQ(segCount, 1.0);
@@ -138,7 +172,7 @@ TEST_F(CoordinateForm, TotalLengthCountsTheElementsTheDiscretisationLays) {
                       "0" + esc));
     ASSERT_EQ(segCount, 2.0);
     EXPECT_EQ(totalLength, 6.0);
-    EXPECT_EQ(totalLength, segmentElements(segmentLength(1)) + segmentElements(segmentLength(2)));
+    EXPECT_EQ(totalLength, wireLength(antennaCorners()));
     EXPECT_EQ(messageLine(), "Gesamtlaenge:   6m");
 }
 

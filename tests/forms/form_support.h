@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "console/memory_console.h"
+#include "support/memory_console.h"
 
 namespace kvarn::test {
 

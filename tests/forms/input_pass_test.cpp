@@ -13,7 +13,6 @@ namespace kvarn {
 namespace {
 
 TEST(InputPass, FormsOnTheFirstPassThenTheParameterFormAlone) {
-    resetCalcParams();
     MemoryConsole con;
     const std::string tab(keys::Tab);
     const std::string esc(keys::Esc);

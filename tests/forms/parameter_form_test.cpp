@@ -7,6 +7,7 @@
 #include "console/text_out.h"
 #include "control/calc_params.h"
 #include "control/main_cycle.h"
+#include "control/program_state.h"
 #include "control/program_variant.h"
 #include "field/antenna.h"
 #include "forms/form_support.h"
@@ -34,20 +35,25 @@ std::string toField(int n) {
     return std::string(static_cast<std::size_t>(n - 1), '\t');
 }
 
-// The program's initial values with an antenna of 42 m.
-void freshState() {
-    resetCalcParams();
-    setInitialValues();
-    segCount = 1;
-    totalLength = 42;
-}
+// The program's initial values with an antenna of 42 m, made before the
+// console of the session attaches.
+struct FreshState {
+    explicit FreshState(const ProgramVariant& v) {
+        resetProgramState();
+        selectVariant(v);
+        setInitialValues();
+        segCount = 1;
+        totalLength = 42;
+    }
+};
 
 // One console, the state of a first pass and one run of the form.
 struct Session {
+    FreshState fresh;
     MemoryConsole con;
     test::FormWindow win{con, 30, 2};
 
-    Session() { freshState(); }
+    explicit Session(const ProgramVariant& v = kvarn7t) : fresh(v) {}
 
     // Plays the keys through the form; true when it ended.
     bool play(std::string_view keys) {
@@ -62,10 +68,7 @@ struct Session {
     std::string statusLine(int len = 32) const { return win.at(1, 19, len); }
 };
 
-class ParameterForm : public ::testing::Test {
-  protected:
-    void TearDown() override { selectVariant(kvarn7t); }
-};
+class ParameterForm : public ::testing::Test {};
 
 TEST_F(ParameterForm, MaskShowsEveryLabelAndValueAtItsCell) {
     Session s;
@@ -175,8 +178,7 @@ TEST_F(ParameterForm, FrequencyIsCheckedAgainstTheAntennaLength) {
              Case{&kvarn7t, "0", 3.65},
              Case{&kvarn7t, "-7", 3.65},
          }) {
-        selectVariant(*c.program);
-        Session s;
+        Session s(*c.program);
         EXPECT_FALSE(s.play(std::string(c.text) + tab));
         const bool refused = c.stored != std::stod(c.text);
         EXPECT_EQ(calc.freq, c.stored) << c.program->name << ' ' << c.text;

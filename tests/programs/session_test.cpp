@@ -24,7 +24,6 @@ const std::vector<CornerPoint> kFortyMetres{{0, 0, 10}, {40, 0, 10}};
 struct SessionTest : ::testing::Test {
     TempDir dir;
     MemoryConsole con{80, 25};
-    void TearDown() override { selectVariant(kvarn7t); }
 };
 
 TEST_F(SessionTest, SingleValuePassWithFile) {
@@ -128,6 +127,7 @@ TEST_F(SessionTest, SpecialVersionDialogueAnswers) {
         bool calculated;
     } cases[] = {{"j", true}, {"Ja", true}, {"nein", false}, {"", false}};
     for (auto c : cases) {
+        resetProgramState();
         MemoryConsole console{80, 25};
         const std::string keys =
             "\r\r" + coordinateKeys(kFortyMetres) + parameterKeys({{1, "3"}}) + c.reply + "\rn\r";

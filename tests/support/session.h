@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "console/memory_console.h"
 #include "control/calc_params.h"
 #include "control/main_cycle.h"
+#include "control/program_state.h"
 #include "field/antenna.h"
+#include "support/memory_console.h"
 
 namespace kvarn::testing {
 
@@ -46,9 +47,9 @@ inline std::string parameterKeys(const std::map<int, std::string>& typed) {
     return keys;
 }
 
-// Runs the whole program of the variant on a fresh state; returns its status.
+// Runs the whole program of the variant on the console; returns its status.
+// The state must be fresh (resetProgramState before the console is made).
 inline int playSession(MemoryConsole& con, const ProgramVariant& v, const std::string& keys) {
-    resetCalcParams();
     con.type(keys);
     return runProgram(v);
 }

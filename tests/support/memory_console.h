@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/key_codes.h"
 
 namespace kvarn {
 
@@ -17,16 +18,6 @@ namespace kvarn {
 struct ScriptEnded : std::runtime_error {
     ScriptEnded() : std::runtime_error("the key script has ended") {}
 };
-
-// Key codes as scripts type them.
-namespace keys {
-inline constexpr std::string_view Tab = "\t";
-inline constexpr std::string_view Enter = "\r";
-inline constexpr std::string_view Esc = "\x1b";
-inline constexpr std::string_view Backspace = "\b";
-inline constexpr std::string_view Backtab{"\0\x0f", 2}; // Shift+Tab: 0, then 15
-inline constexpr std::string_view Right{"\0\x4d", 2};   // a cursor key: 0, then 77
-} // namespace keys
 
 class MemoryConsole : public ConsoleDevice {
   public:
@@ -48,6 +39,8 @@ class MemoryConsole : public ConsoleDevice {
     // Characters [col, col + len) of row r.
     std::string at(int col, int r, int len) const;
     std::uint8_t attrAt(int col, int r) const;
+    // Row r's background colours, one digit per cell.
+    std::string backgroundRow(int r) const;
     int shows() const { return shows_; }
 
     void show(const Screen&) override { ++shows_; }

@@ -1,4 +1,4 @@
-#include "field/cth_stop.h"
+#include "control/cth_stop.h"
 
 #include "console/console.h"
 #include "console/runtime_error.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The field model's own stop when the angle cosine leaves its range.
+// The stop of a scan whose angle cosine left its range, made where the point
+// is recorded.
 
 namespace kvarn {
 

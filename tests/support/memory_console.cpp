@@ -1,4 +1,4 @@
-#include "console/memory_console.h"
+#include "support/memory_console.h"
 
 namespace kvarn {
 
@@ -55,6 +55,13 @@ std::string MemoryConsole::at(int col, int r, int len) const {
 
 std::uint8_t MemoryConsole::attrAt(int col, int r) const {
     return screen.at(col, r).attr;
+}
+
+std::string MemoryConsole::backgroundRow(int r) const {
+    std::string digits;
+    for (int col = 1; col <= screen.width; ++col)
+        digits += static_cast<char>('0' + ((screen.at(col, r).attr >> 4) & 7));
+    return digits;
 }
 
 } // namespace kvarn

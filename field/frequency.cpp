@@ -1,0 +1,23 @@
+#include "field/frequency.h"
+
+#include "field/constants.h"
+
+namespace kvarn {
+
+double wavelength(double freq) {
+    return static_cast<double>(kSpeedOfLight / freq / 1000000.0L);
+}
+
+double angularFrequency(double freq) {
+    return static_cast<double>(static_cast<long double>(freq) * kTwoPi * 1000000.0L);
+}
+
+long double frequencyConstant(AntennaModel model) {
+    return model == AntennaModel::shortWire ? 75.0L : 150.0L;
+}
+
+bool frequencyAccepted(double freq, double wireMetres, AntennaModel model) {
+    return 1.1L * freq > frequencyConstant(model) / wireMetres && freq <= kMaxFrequency;
+}
+
+} // namespace kvarn

@@ -1,0 +1,25 @@
+#pragma once
+// What follows from the frequency: the wavelength, the angular frequency,
+// and whether the wire is long enough for the model at that frequency.
+
+#include "field/antenna.h"
+
+namespace kvarn {
+
+inline constexpr double kMaxFrequency = 146.0; // MHz
+
+// m: 300000000.0 / freq / 1000000.0, freq in MHz (the program's speed of light).
+double wavelength(double freq);
+// rad/s: freq * 6.28318 * 1000000.0 (the program's 2 pi).
+double angularFrequency(double freq);
+
+// K of the frequency check 1.1 * freq > K / wireMetres: 150 for the
+// standing wave (the wire must exceed half a wavelength divided by 1.1), 75
+// for the short model (a quarter wavelength).
+long double frequencyConstant(AntennaModel model);
+// Whether the model accepts freq (MHz) for a wire of wireMetres (m):
+// 1.1 * freq > K / wireMetres, compared in extended precision, and freq at
+// most 146 MHz. Refuses 0 and negative frequencies.
+bool frequencyAccepted(double freq, double wireMetres, AntennaModel model);
+
+} // namespace kvarn

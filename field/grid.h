@@ -1,0 +1,28 @@
+#pragma once
+// The rectangle of field points: its checks, and which columns and rows the
+// repeated addition lays. The report's column header, the scan and the
+// progress line all lay the grid by these rules.
+
+namespace kvarn {
+
+struct Grid {
+    double xanf = 0; // m, x of the first (left) column
+    double xend = 0; // m, x limit of the last column
+    double yanf = 0; // m, y limit of the lowest row
+    double yend = 0; // m, y of the first (top) row
+    double step = 0; // m, spacing in x and y
+};
+
+// The first value of a range is not above its last (xanf <= xend, yanf <= yend).
+bool rangeInOrder(double first, double last);
+// A step the scan can advance by: above 0.
+bool stepAccepted(double step);
+
+// Whether the column at xp, reached from xanf by repeated addition of the
+// step, is laid.
+bool columnLaid(const Grid& grid, double xp);
+// Whether the row at yp, reached from yend by repeated subtraction of the
+// step, is laid.
+bool rowLaid(const Grid& grid, double yp);
+
+} // namespace kvarn
