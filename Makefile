@@ -35,8 +35,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: packages $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target kvarn_bench
-	./$(BUILD)/kvarn_bench 5 E
+	cmake --build $(BUILD) -j $(JOBS) --target kvarn_scan_bench
+	./$(BUILD)/kvarn_scan_bench
 
 clean:
 	rm -rf $(BUILD)

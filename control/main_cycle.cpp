@@ -98,17 +98,18 @@ void scanAndReport() {
         calc.tstart = readClockTenths();
 
     calc.fmax = 0.0;
-    MaximumSink maximum(calc.fmax, calc.xmax, calc.ymax);
-    TableSink consoleTable(output, kConsoleTable);
+    MaximumSink maximum(calc.fieldMode, calc.fmax, calc.xmax, calc.ymax);
+    TableSink consoleTable(output, kConsoleTable, calc.fieldMode);
     ProgressLine progress;
-    TableSink fileTable(calc.outfile, kFileTable);
+    TableSink fileTable(calc.outfile, kFileTable, calc.fieldMode);
     // In this order: the console's row end or progress line comes before
     // the file's row end, as each point's console cell before its file cell.
     std::vector<PointSink*> sinks{&maximum};
     sinks.push_back(calc.singleValues ? static_cast<PointSink*>(&consoleTable) : &progress);
     if (toFile) sinks.push_back(&fileTable);
 
-    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+    const ScanOutcome outcome =
+        scanGrid(passGrid(), passInputs(), {modeBit(calc.fieldMode), Kernel::fast, 0}, sinks);
     if (outcome.cthStop) stopOnCthRange();
 
     writeLineEnd(output);

@@ -12,7 +12,7 @@ void TableSink::point(const PointResult& p) {
     if (p.tooclose) {
         writeText(stream_, format_.tooCloseCell);
     } else {
-        writeReal(stream_, p.value, format_.cellWidth, format_.cellDecimals);
+        writeReal(stream_, p.value(mode_), format_.cellWidth, format_.cellDecimals);
         writeChar(stream_, ' ');
     }
     endWrite(stream_);

@@ -1,6 +1,7 @@
 #pragma once
 // The value table of a single-value pass as a point sink: a row label, one
-// cell per point and a line end per row, on one text stream.
+// cell per point (the value of one mode) and a line end per row, on one text
+// stream.
 
 #include "console/text_out.h"
 #include "field/point_sink.h"
@@ -22,7 +23,8 @@ inline constexpr TableFormat kFileTable{4, 5, 2, " xxx  "};
 
 class TableSink : public PointSink {
   public:
-    TableSink(TextFile& stream, const TableFormat& format) : stream_(stream), format_(format) {}
+    TableSink(TextFile& stream, const TableFormat& format, char mode)
+        : stream_(stream), format_(format), mode_(mode) {}
     void rowBegins(double yp) override;
     void point(const PointResult& p) override;
     void rowEnds(double yp) override;
@@ -30,6 +32,7 @@ class TableSink : public PointSink {
   private:
     TextFile& stream_;
     TableFormat format_;
+    char mode_; // whose values the cells show
 };
 
 } // namespace kvarn

@@ -10,16 +10,19 @@ namespace kvarn {
 // too close has the value 0 and never raises a maximum that starts at 0.
 class MaximumSink : public PointSink {
   public:
-    MaximumSink(double& fmax, double& xmax, double& ymax) : fmax_(fmax), xmax_(xmax), ymax_(ymax) {}
+    MaximumSink(char mode, double& fmax, double& xmax, double& ymax)
+        : mode_(mode), fmax_(fmax), xmax_(xmax), ymax_(ymax) {}
     void point(const PointResult& p) override {
-        if (p.value > fmax_) {
-            fmax_ = p.value;
+        const double v = p.value(mode_);
+        if (v > fmax_) {
+            fmax_ = v;
             xmax_ = p.xp;
             ymax_ = p.yp;
         }
     }
 
   private:
+    char mode_;    // whose values count
     double& fmax_; // V/m, or 10 mA/m in mode M
     double& xmax_; // m
     double& ymax_; // m

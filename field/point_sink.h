@@ -4,13 +4,24 @@
 // console, its copy in the file, the progress line and the maximum are
 // sinks; so is anything that collects the grid.
 
+#include <array>
+
+#include "field/modes.h"
+
 namespace kvarn {
 
 // A recorded point.
 struct PointResult {
-    double xp = 0, yp = 0; // m
-    double value = 0;      // in the unit of the mode; 0 when too close
-    bool tooclose = false; // an element centre lies within 2.1 m
+    double xp = 0, yp = 0;                   // m
+    bool tooclose = false;                   // an element centre lies within 2.1 m
+    std::array<double, kModeCount> values{}; // by mode index, in the unit of each mode;
+                                             // 0 when too close or not computed
+
+    // The value of a mode letter; 0 for a letter that names no mode.
+    double value(char mode) const {
+        const int k = modeIndex(mode);
+        return k < 0 ? 0 : values[static_cast<std::size_t>(k)];
+    }
 };
 
 class PointSink {

@@ -47,7 +47,7 @@ TEST(Report, ConsoleHeaderRowLabelAndSummary) {
     examplePass();
     calc.fileName = "dipol";
     writeHeader();
-    TableSink table(output, kConsoleTable);
+    TableSink table(output, kConsoleTable, 'E');
     for (double yp : {1.0, -10.0}) {
         table.rowBegins(yp);
         table.rowEnds(yp);

@@ -26,6 +26,13 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
+// A recorded point with this value in mode M.
+PointResult pointOf(double x, double y, double value, bool tooclose) {
+    PointResult p{x, y, tooclose, {}};
+    p.values[static_cast<std::size_t>(modeIndex('M'))] = value;
+    return p;
+}
+
 class PointValue : public ::testing::Test {
   protected:
     void SetUp() override { calc.singleValues = true; }
@@ -79,11 +86,11 @@ TEST_F(PointValue, CellsOfTheValueTable) {
     for (const Case& c : cases) {
         MemoryConsole cells;
         openFile();
-        TableSink consoleTable(output, kConsoleTable);
-        TableSink fileTable(calc.outfile, kFileTable);
+        TableSink consoleTable(output, kConsoleTable, 'M');
+        TableSink fileTable(calc.outfile, kFileTable, 'M');
         for (double x : {0.0, 1.0}) {
-            consoleTable.point({x, 0, c.value, c.tooclose});
-            fileTable.point({x, 0, c.value, c.tooclose});
+            consoleTable.point(pointOf(x, 0, c.value, c.tooclose));
+            fileTable.point(pointOf(x, 0, c.value, c.tooclose));
         }
         const std::string consoleCell = c.consoleCell;
         EXPECT_EQ(cells.row(1).substr(0, 2 * consoleCell.size()), consoleCell + consoleCell);
@@ -94,13 +101,13 @@ TEST_F(PointValue, CellsOfTheValueTable) {
 
 TEST_F(PointValue, MaximumKeepsTheFirstOfEqualValues) {
     double fmax = 0, xmax = -9, ymax = -9;
-    MaximumSink maximum(fmax, xmax, ymax);
-    maximum.point({0, 5, 0.0, false}); // not above 0: the old position stays
+    MaximumSink maximum('M', fmax, xmax, ymax);
+    maximum.point(pointOf(0, 5, 0.0, false)); // not above 0: the old position stays
     EXPECT_EQ(xmax, -9);
     EXPECT_EQ(ymax, -9);
     const double points[][3] = {{1.5, 0, 5}, {3.25, 1, 5}, {3.25, 2, 5}, {2.0, 0, 4}};
     for (const auto& p : points)
-        maximum.point({p[1], p[2], p[0], false});
+        maximum.point(pointOf(p[1], p[2], p[0], false));
     EXPECT_EQ(fmax, 3.25);
     EXPECT_EQ(xmax, 1);
     EXPECT_EQ(ymax, 5);

@@ -35,6 +35,7 @@ class Scan : public ::testing::Test {
         calc.step = 10;
         calc.height = 8.5;
         calc.fileName = "antenne";
+        calc.fieldMode = 'E';
     }
     // The largest value over the grid, point by point, with its position.
     std::vector<double> directMaximum(char mode) {
@@ -103,7 +104,7 @@ struct Recorder : PointSink {
     std::vector<std::string> events;
     void rowBegins(double yp) override { events.push_back("row " + std::to_string(yp)); }
     void point(const PointResult& p) override {
-        events.push_back(std::to_string(p.xp) + " " + std::to_string(p.value) +
+        events.push_back(std::to_string(p.xp) + " " + std::to_string(p.value('E')) +
                          (p.tooclose ? " x" : ""));
     }
     void rowEnds(double yp) override { events.push_back("end " + std::to_string(yp)); }
@@ -129,7 +130,7 @@ TEST_F(Scan, PointsComputedInAnyOrderGiveTheSameBits) {
             startPoint(fresh, points[k].first, points[k].second);
             sumElements(in, fresh);
             const PointResult p = recordOf(in, fresh);
-            EXPECT_EQ(p.value, forward[k].value) << mode << " " << k;
+            EXPECT_EQ(p.value(mode), forward[k].value(mode)) << mode << " " << k;
             EXPECT_EQ(p.tooclose, forward[k].tooclose) << mode << " " << k;
         }
     }
@@ -139,7 +140,7 @@ TEST_F(Scan, SinksReceiveRowsAndPointsInScanOrder) {
     calc.xanf = 0, calc.xend = 20, calc.yanf = -10, calc.yend = 10, calc.step = 10;
     Recorder first, second;
     PointSink* sinks[] = {&first, &second};
-    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), {modeBit('E')}, sinks);
     EXPECT_FALSE(outcome.cthStop);
     ASSERT_EQ(first.events.size(), 3u * (1 + 3 + 1));
     EXPECT_EQ(first.events, second.events);
@@ -159,6 +160,7 @@ class CthStop : public Scan {
     void SetUp() override {
         test::setSingleElement({0.5, 0, 2}, {1.001, 0, 0}, 1.0);
         calc.height = 2;
+        calc.fieldMode = 'E';
         calc.xanf = -25, calc.xend = 25, calc.yanf = 0, calc.yend = 25, calc.step = 25;
         calc.fileName = "antenne";
     }
@@ -167,7 +169,7 @@ class CthStop : public Scan {
 TEST_F(CthStop, ScanEndsBeforeTheFirstPointOfTheStopInScanOrder) {
     Recorder seen;
     PointSink* sinks[] = {&seen};
-    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+    const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), {modeBit('E')}, sinks);
     EXPECT_TRUE(outcome.cthStop);
     EXPECT_EQ(outcome.xp, -25.0);
     EXPECT_EQ(outcome.yp, 0.0);
