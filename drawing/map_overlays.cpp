@@ -159,14 +159,12 @@ std::string maximumLabel(double percent) {
 }
 
 std::string heightLabel(double z) {
-    char number[32];
-    std::snprintf(number, sizeof number, "%.2f", z);
-    std::string s = number;
-    while (s.back() == '0')
-        s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    if (s == "-0") s = "0";
-    return "z " + s + " m";
+    // Rounded to centimetres, %g drops the trailing zeros; adding 0 turns a
+    // negative zero into a plain one.
+    const double rounded = std::round(z * 100) / 100 + 0.0;
+    char text[48];
+    std::snprintf(text, sizeof text, "z %.10g m", rounded);
+    return text;
 }
 
 } // namespace kvarn
