@@ -8,6 +8,7 @@ CMAKE_FLAGS ?=
 PACKAGES := cmake g++ make pkg-config   # the build
 PACKAGES += libgtest-dev libgmock-dev   # the tests
 PACKAGES += libbenchmark-dev            # the benchmarks
+PACKAGES += libcairo2-dev               # the field maps
 
 .PHONY: all build run run-7k test bench clean packages
 

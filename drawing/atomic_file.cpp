@@ -1,0 +1,110 @@
+#include "drawing/atomic_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace kvarn {
+
+namespace {
+
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
+
+// Why a file could not be created under `path`, from the error of open().
+std::string creationReason(const std::filesystem::path& path, int error) {
+    std::error_code ignored;
+    const std::filesystem::path directory =
+        path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (error == ENOENT && !std::filesystem::exists(directory, ignored))
+        return "the directory " + directory.string() + " does not exist";
+    if (error == ENOTDIR) return "a part of the directory path is not a directory";
+    return systemReason(error);
+}
+
+// A name beside the final one that no other writer picks: hidden, with the
+// process id and a counter; O_EXCL guards against leftovers of the same name.
+std::filesystem::path tempName(const std::filesystem::path& finalPath) {
+    static std::atomic<unsigned> counter{0};
+    const std::string name = "." + finalPath.filename().string() + "." +
+                             std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+    return finalPath.parent_path() / name;
+}
+
+} // namespace
+
+FileWriteError::FileWriteError(std::filesystem::path path, const std::string& reason)
+    : std::runtime_error("cannot write " + path.string() + ": " + reason), path_(std::move(path)),
+      reason_(reason) {}
+
+AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(finalPath)) {
+    if (finalPath_.filename().empty())
+        throw FileWriteError(finalPath_, "the path has no file name");
+    // Readable as any new file of this user (the umask applies), not just
+    // by the owner as mkstemp would leave it.
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        tempPath_ = tempName(finalPath_);
+        fd = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) throw FileWriteError(finalPath_, creationReason(finalPath_, errno));
+    file_ = ::fdopen(fd, "wb");
+    if (file_ == nullptr) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(tempPath_.c_str());
+        throw FileWriteError(finalPath_, systemReason(error));
+    }
+}
+
+AtomicFile::~AtomicFile() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        ::unlink(tempPath_.c_str());
+    }
+}
+
+bool AtomicFile::write(const void* data, std::size_t size) {
+    if (!error_.empty()) return false;
+    if (std::fwrite(data, 1, size, file_) != size) {
+        error_ = systemReason(errno);
+        return false;
+    }
+    return true;
+}
+
+void AtomicFile::fail(const std::string& reason) {
+    if (error_.empty()) error_ = reason;
+}
+
+void AtomicFile::abandon(const std::string& reason) {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+    ::unlink(tempPath_.c_str());
+    throw FileWriteError(finalPath_, reason);
+}
+
+void AtomicFile::commit() {
+    if (!error_.empty()) abandon(error_);
+    // The data must be on disk before the rename makes it the final file,
+    // or a crash could leave an empty file under the final name.
+    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) abandon(systemReason(errno));
+    std::FILE* file = file_;
+    file_ = nullptr;
+    if (std::fclose(file) != 0) {
+        const int error = errno;
+        ::unlink(tempPath_.c_str());
+        throw FileWriteError(finalPath_, systemReason(error));
+    }
+    if (std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(tempPath_.c_str());
+        throw FileWriteError(finalPath_, systemReason(error));
+    }
+}
+
+} // namespace kvarn

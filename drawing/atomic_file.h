@@ -1,0 +1,60 @@
+#pragma once
+// Writing a file so that its final name only ever holds a complete file: the
+// bytes go to a temporary file beside it, which is renamed over the final
+// name once everything is on disk, and removed on any failure.
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace kvarn {
+
+// A file that could not be written. what() names the path and the reason.
+class FileWriteError : public std::runtime_error {
+  public:
+    FileWriteError(std::filesystem::path path, const std::string& reason);
+    const std::filesystem::path& path() const { return path_; }
+    const std::string& reason() const { return reason_; }
+
+  private:
+    std::filesystem::path path_;
+    std::string reason_;
+};
+
+class AtomicFile {
+  public:
+    // Creates the temporary file; throws FileWriteError when it cannot.
+    explicit AtomicFile(std::filesystem::path finalPath);
+    // Removes the temporary file unless commit() succeeded.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Appends bytes; false once any write failed (the reason is kept for
+    // commit to report).
+    bool write(const void* data, std::size_t size);
+
+    // Marks the content as unusable, e.g. when the producer of the bytes
+    // failed; commit() then throws with this reason.
+    void fail(const std::string& reason);
+
+    // Flushes the data to disk and renames the temporary file to the final
+    // name; throws FileWriteError (and removes the temporary file) when
+    // anything went wrong, now or in an earlier write.
+    void commit();
+
+    const std::filesystem::path& finalPath() const { return finalPath_; }
+    const std::filesystem::path& tempPath() const { return tempPath_; }
+
+  private:
+    [[noreturn]] void abandon(const std::string& reason);
+
+    std::filesystem::path finalPath_;
+    std::filesystem::path tempPath_;
+    std::FILE* file_ = nullptr;
+    std::string error_;
+};
+
+} // namespace kvarn

@@ -1,0 +1,89 @@
+#include "drawing/map_file.h"
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "drawing/draw_field_map.h"
+
+namespace kvarn {
+
+namespace {
+
+cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length) {
+    return static_cast<AtomicFile*>(closure)->write(data, length) ? CAIRO_STATUS_SUCCESS
+                                                                  : CAIRO_STATUS_WRITE_ERROR;
+}
+
+struct SurfaceDeleter {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+struct ContextDeleter {
+    void operator()(cairo_t* c) const { cairo_destroy(c); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+using Context = std::unique_ptr<cairo_t, ContextDeleter>;
+
+Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
+    switch (format) {
+    case MapFormat::Png:
+        return Surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24,
+                                                  static_cast<int>(std::lround(size.width)),
+                                                  static_cast<int>(std::lround(size.height))));
+    case MapFormat::Svg:
+        return Surface(
+            cairo_svg_surface_create_for_stream(writeToFile, &file, size.width, size.height));
+    case MapFormat::Pdf:
+        return Surface(
+            cairo_pdf_surface_create_for_stream(writeToFile, &file, size.width, size.height));
+    }
+    throw std::invalid_argument("unknown map format");
+}
+
+// Draws the map; the vector surfaces stream into the file as they go, the
+// image surface is encoded at the end. The first error of cairo or of the
+// file wins.
+void render(const FieldMap& map, MapFormat format, PageSize size, AtomicFile& file) {
+    Surface surface = createSurface(format, size, file);
+    if (format == MapFormat::Pdf)
+        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, map.title.c_str());
+    {
+        Context cr(cairo_create(surface.get()));
+        drawFieldMap(cr.get(), map, {0, 0, size.width, size.height});
+        if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
+            file.fail(std::string("drawing failed: ") +
+                      cairo_status_to_string(cairo_status(cr.get())));
+    }
+    if (format == MapFormat::Png) {
+        cairo_surface_flush(surface.get());
+        if (cairo_surface_write_to_png_stream(surface.get(), writeToFile, &file) !=
+            CAIRO_STATUS_SUCCESS)
+            file.fail("PNG encoding failed");
+    }
+    cairo_surface_finish(surface.get());
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        file.fail(cairo_status_to_string(cairo_surface_status(surface.get())));
+}
+
+} // namespace
+
+PageSize defaultPageSize(MapFormat format) {
+    if (format == MapFormat::Png) return {1600, 1100};
+    return {841.89, 595.28};
+}
+
+void writeFieldMap(const FieldMap& map, const std::filesystem::path& path, MapFormat format,
+                   PageSize size) {
+    // A grid that cannot be drawn leaves no trace on disk.
+    if (const std::string problem = fieldMapProblem(map); !problem.empty())
+        throw std::invalid_argument("cannot draw the field map \"" + map.title + "\": " + problem);
+    AtomicFile file(path);
+    render(map, format, size, file);
+    file.commit();
+}
+
+} // namespace kvarn

@@ -1,0 +1,170 @@
+#include "drawing/map_overlays.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <vector>
+
+#include "drawing/colour_scale.h"
+#include "drawing/contour.h"
+#include "drawing/map_text.h"
+
+namespace kvarn {
+
+namespace {
+
+bool overlap(const Rect& a, const Rect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+bool inside(const Rect& inner, const Rect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+} // namespace
+
+void strokeContourStyle(cairo_t* cr, const MapLayout& layout) {
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_line_width(cr, 0.45 * layout.em);
+    cairo_stroke_preserve(cr);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_line_width(cr, 0.22 * layout.em);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void drawLimitContour(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
+    const std::vector<Segment> segments = contourSegments(map, kLimitPercent);
+    if (segments.empty()) return;
+    // One path for all pieces: the round caps then join them without the
+    // black edge of one piece showing over the white of the next.
+    cairo_new_path(cr);
+    for (const Segment& s : segments) {
+        cairo_move_to(cr, layout.toX(s.x0), layout.toY(s.y0));
+        cairo_line_to(cr, layout.toX(s.x1), layout.toY(s.y1));
+    }
+    strokeContourStyle(cr, layout);
+}
+
+void drawCornerDot(cairo_t* cr, const MapLayout& layout, double x, double y) {
+    cairo_new_path(cr);
+    cairo_arc(cr, x, y, 0.28 * layout.em, 0, 2 * std::numbers::pi);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_line_width(cr, 0.12 * layout.em);
+    cairo_stroke(cr);
+}
+
+std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
+    std::vector<Rect> taken;
+    if (map.corners.empty()) return taken;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    for (const WirePoint& p : map.corners)
+        cairo_line_to(cr, layout.toX(p.x), layout.toY(p.y));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_line_width(cr, 0.36 * layout.em);
+    cairo_stroke_preserve(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_line_width(cr, 0.14 * layout.em);
+    cairo_stroke(cr);
+
+    const TextStyle style{0.85 * layout.em, false, Align::Left, true};
+    for (std::size_t i = 0; i < map.corners.size(); ++i) {
+        const double x = layout.toX(map.corners[i].x);
+        const double y = layout.toY(map.corners[i].y);
+        drawCornerDot(cr, layout, x, y);
+        // Corners above one another (a vertical wire) stack their labels.
+        int below = 0;
+        for (std::size_t j = 0; j < i; ++j)
+            if (std::hypot(layout.toX(map.corners[j].x) - x, layout.toY(map.corners[j].y) - y) <
+                0.5 * layout.em)
+                ++below;
+        const std::string label = heightLabel(map.corners[i].z);
+        const double baseline = y - 0.4 * layout.em + below * 1.1 * style.size;
+        drawText(cr, label, x + 0.5 * layout.em, baseline, style);
+        const double dot = 0.35 * layout.em;
+        taken.push_back({x - dot, y - dot, 2 * dot, 2 * dot});
+        taken.push_back({x + 0.5 * layout.em, baseline - 0.8 * style.size,
+                         textWidth(cr, label, style), style.size});
+    }
+    cairo_restore(cr);
+    return taken;
+}
+
+void drawMaximumSymbol(cairo_t* cr, const MapLayout& layout, double x, double y) {
+    const double r = 0.5 * layout.em;
+    cairo_new_path(cr);
+    cairo_move_to(cr, x, y - r);
+    cairo_line_to(cr, x + 0.87 * r, y + 0.5 * r);
+    cairo_line_to(cr, x - 0.87 * r, y + 0.5 * r);
+    cairo_close_path(cr);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_line_width(cr, 0.12 * layout.em);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+}
+
+void drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
+                 const std::vector<Rect>& taken) {
+    if (!std::isfinite(map.maxPercent)) return;
+    const double x = layout.toX(map.maxX);
+    const double y = layout.toY(map.maxY);
+    drawMaximumSymbol(cr, layout, x, y);
+
+    const std::string label = maximumLabel(map.maxPercent);
+    const TextStyle style{layout.em, true, Align::Left, true};
+    const double width = textWidth(cr, label, style);
+    const double height = style.size;
+    const double gap = 0.8 * layout.em;
+    // Right, left, then the four corners around the symbol.
+    const Rect candidates[] = {
+        {x + gap, y - height / 2, width, height},
+        {x - gap - width, y - height / 2, width, height},
+        {x + gap / 2, y - gap - height, width, height},
+        {x + gap / 2, y + gap, width, height},
+        {x - gap / 2 - width, y - gap - height, width, height},
+        {x - gap / 2 - width, y + gap, width, height},
+    };
+    const Rect* chosen = nullptr;
+    for (const Rect& c : candidates) {
+        if (!inside(c, layout.plot)) continue;
+        if (chosen == nullptr) chosen = &c;
+        if (std::none_of(taken.begin(), taken.end(),
+                         [&](const Rect& t) { return overlap(c, t); })) {
+            chosen = &c;
+            break;
+        }
+    }
+    if (chosen == nullptr) chosen = &candidates[0];
+    drawText(cr, label, chosen->x, middleBaseline(chosen->y + height / 2, height), style);
+}
+
+std::string maximumLabel(double percent) {
+    char text[48];
+    std::snprintf(text, sizeof text, percent < 9.95 ? "max %.1f %%" : "max %.0f %%", percent);
+    return text;
+}
+
+std::string heightLabel(double z) {
+    // Rounded to centimetres, %g drops the trailing zeros; adding 0 turns a
+    // negative zero into a plain one.
+    const double rounded = std::round(z * 100) / 100 + 0.0;
+    char text[48];
+    std::snprintf(text, sizeof text, "z %.10g m", rounded);
+    return text;
+}
+
+} // namespace kvarn
