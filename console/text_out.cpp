@@ -12,7 +12,20 @@
 
 namespace kvarn {
 
-TextFile output{.isConsole = true, .name = "", .fd = -1, .open = true, .buffer = {}, .used = 0};
+TextFile output{.isConsole = true,
+                .memory = nullptr,
+                .name = "",
+                .fd = -1,
+                .open = true,
+                .buffer = {},
+                .used = 0};
+
+TextFile memoryText(std::string& target) {
+    TextFile f;
+    f.memory = &target;
+    f.open = true;
+    return f;
+}
 
 namespace {
 
@@ -67,6 +80,10 @@ void flushBuffer(TextFile& f) {
 void append(TextFile& f, char ch) {
     if (f.isConsole) {
         consolePut(static_cast<std::uint8_t>(ch));
+        return;
+    }
+    if (f.memory != nullptr) {
+        f.memory->push_back(ch);
         return;
     }
     if (!f.open) runtimeError(103, "file \"" + f.name + "\" is not open");

@@ -14,15 +14,20 @@ namespace kvarn {
 // of 256 bytes.
 struct TextFile {
     bool isConsole = false;
-    std::string name;  // file name as given, at most 255 characters
-    int fd = -1;       // descriptor while open
-    bool open = false; // open for writing
+    std::string* memory = nullptr; // collects the text in memory instead of a file
+    std::string name;              // file name as given, at most 255 characters
+    int fd = -1;                   // descriptor while open
+    bool open = false;             // open for writing
     std::array<char, 256> buffer{};
     std::size_t used = 0; // bytes waiting in buffer
 };
 
 // The console's output stream: writes at the cursor of the console window.
 extern TextFile output;
+
+// A stream whose text is appended to target, for output that is written
+// out as a whole afterwards. The target must outlive the stream's use.
+TextFile memoryText(std::string& target);
 
 void writeText(TextFile& f, std::string_view text);
 void writeChar(TextFile& f, char ch);

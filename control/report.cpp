@@ -29,23 +29,22 @@ const char* modeUnit(char mode, bool inFile) {
 
 namespace {
 
-void writeTitleAndUnit(TextFile& f, bool inFile) {
-    writeText(f, modeTitle(calc.fieldMode));
+void writeTitleAndUnit(TextFile& f, const ReportHead& head, bool inFile) {
+    writeText(f, modeTitle(head.fieldMode));
     writeLineEnd(f);
-    writeText(f, modeUnit(calc.fieldMode, inFile));
-    writeText(f, calc.fileName);
+    writeText(f, modeUnit(head.fieldMode, inFile));
+    writeText(f, head.title);
     writeText(f, " bei ");
-    writeReal(f, calc.power, 4, 0);
+    writeReal(f, head.power, 4, 0);
     writeText(f, " W und ");
-    writeReal(f, calc.freq, 7, 3);
+    writeReal(f, head.freq, 7, 3);
     writeText(f, " MHz");
     writeLineEnd(f);
 }
 
 // The column values by the scan's own rule, so every row has as many cells
 // as the header has columns.
-void writeColumns(TextFile& f, int width) {
-    const Grid grid = passGrid();
+void writeColumns(TextFile& f, const Grid& grid, int width) {
     for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step) {
         writeReal(f, x, width, 0);
         writeChar(f, ' ');
@@ -54,54 +53,69 @@ void writeColumns(TextFile& f, int width) {
     writeLineEnd(f);
 }
 
-void writeCorner(TextFile& f, double x, double y, double z) {
-    writeReal(f, x, 7, 1);
-    writeReal(f, y, 7, 1);
-    writeReal(f, z, 7, 1);
+void writeCorner(TextFile& f, const CornerPoint& p) {
+    writeReal(f, p.x, 7, 1);
+    writeReal(f, p.y, 7, 1);
+    writeReal(f, p.z, 7, 1);
     writeLineEnd(f);
 }
 
 } // namespace
 
-Grid passGrid() {
-    return {calc.xanf, calc.xend, calc.yanf, calc.yend, calc.step};
+void writeConsoleHeader(TextFile& f, const ReportHead& head) {
+    writeTitleAndUnit(f, head, false);
+    writeLineEnd(f);
+    writeText(f, "y\\x  ");
+    writeColumns(f, head.grid, 3);
 }
 
-void writeHeader() {
-    writeTitleAndUnit(output, false);
-    writeLineEnd(output);
-    writeText(output, "y\\x  ");
-    writeColumns(output, 3);
-    if (!calc.writeFile) return;
-
-    TextFile& f = calc.outfile;
-    createTextFile(f, calc.fileName);
+void writeFileHeader(TextFile& f, const ReportHead& head) {
     writeLineEnd(f);
-    writeTitleAndUnit(f, true);
+    writeTitleAndUnit(f, head, true);
     writeLineEnd(f);
     writeText(f, "Antennen-Eckpunkt-Koordinaten [m]:");
     writeLineEnd(f);
-    writeCorner(f, xa[1], ya[1], za[1]);
-    for (int j = 1; j <= segCount; ++j)
-        writeCorner(f, xe[j], ye[j], ze[j]);
+    for (const CornerPoint& p : head.corners)
+        writeCorner(f, p);
     writeLineEnd(f);
     writeText(f, "Berechnungshoehe:");
-    writeReal(f, calc.height, 5, 1);
+    writeReal(f, head.height, 5, 1);
     writeChar(f, 'm');
     writeLineEnd(f);
     writeLineEnd(f);
     writeText(f, " y\\x  ");
-    writeColumns(f, 5);
+    writeColumns(f, head.grid, 5);
+}
+
+void writeSummaryLine(TextFile& f, double xmax, double ymax, double fmax) {
+    writeText(f, "Maximalwert bei x: ");
+    writeReal(f, xmax, 5, 2);
+    writeText(f, " ; y: ");
+    writeReal(f, ymax, 5, 2);
+    writeText(f, " : ");
+    writeReal(f, fmax, 5, 2);
+    writeLineEnd(f);
+}
+
+Grid passGrid() {
+    return {calc.xanf, calc.xend, calc.yanf, calc.yend, calc.step};
+}
+
+ReportHead passHead() {
+    return {calc.fieldMode,   calc.fileName, calc.power, calc.freq,
+            antennaCorners(), calc.height,   passGrid()};
+}
+
+void writeHeader() {
+    const ReportHead head = passHead();
+    writeConsoleHeader(output, head);
+    if (!calc.writeFile) return;
+    createTextFile(calc.outfile, calc.fileName);
+    writeFileHeader(calc.outfile, head);
 }
 
 void writeSummary(TextFile& f) {
-    writeText(f, "Maximalwert bei x: ");
-    writeReal(f, calc.xmax, 5, 2);
-    writeText(f, " ; y: ");
-    writeReal(f, calc.ymax, 5, 2);
-    writeText(f, " : ");
-    writeReal(f, calc.fmax, 5, 2);
-    writeLineEnd(f);
+    writeSummaryLine(f, calc.xmax, calc.ymax, calc.fmax);
 }
 
 } // namespace kvarn

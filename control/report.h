@@ -1,21 +1,47 @@
 #pragma once
 // The report of a pass: header and summary line, on the console and in the
-// output file. The table between them is written by the table sinks.
+// output file. The table between them is written by the table sinks. The
+// formats are written from an explicit record, so that the batch program's
+// report files are these very files.
+
+#include <string>
+#include <vector>
 
 #include "console/text_out.h"
+#include "field/antenna.h"
 #include "field/grid.h"
 
 namespace kvarn {
+
+// What a report's header shows.
+struct ReportHead {
+    char fieldMode = 'E';             // 'R', 'T', 'E', 'M' or 'Z'
+    std::string title;                // the antenna's title: the output file name as typed
+    double power = 0;                 // W
+    double freq = 0;                  // MHz
+    std::vector<CornerPoint> corners; // the wire, m (the file header lists them)
+    double height = 0;                // m
+    Grid grid;                        // the column header's x values
+};
+
+// The console header: title and unit line, an empty line, the column header.
+void writeConsoleHeader(TextFile& f, const ReportHead& head);
+// The file header: an empty line, title and unit line, the corners, the
+// height, the column header.
+void writeFileHeader(TextFile& f, const ReportHead& head);
+// "Maximalwert bei x: ", xmax 5:2, " ; y: ", ymax 5:2, " : ", fmax 5:2, line end.
+void writeSummaryLine(TextFile& f, double xmax, double ymax, double fmax);
+
+// The pass of calc and the program's antenna as a report head, and its grid.
+ReportHead passHead();
+Grid passGrid();
 
 // Console header of a single-value pass; when calc.writeFile is set it then
 // creates calc.outfile (named calc.fileName) and writes the file header. The
 // file stays open for the scan.
 void writeHeader();
 
-// The grid of the pass, from calc.
-Grid passGrid();
-
-// "Maximalwert bei x: " with calc.xmax, calc.ymax and calc.fmax, line end.
+// The summary line of calc.xmax, calc.ymax and calc.fmax.
 void writeSummary(TextFile& f);
 
 // The title line and the unit text of a field mode (the file's unit text of

@@ -18,4 +18,18 @@ bool rowLaid(const Grid& grid, double yp) {
     return yp >= grid.yanf;
 }
 
+long gridColumns(const Grid& grid) {
+    long n = 0;
+    for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step)
+        ++n;
+    return n;
+}
+
+long gridRows(const Grid& grid) {
+    long n = 0;
+    for (double y = grid.yend; rowLaid(grid, y); y = y - grid.step)
+        ++n;
+    return n;
+}
+
 } // namespace kvarn

@@ -25,4 +25,9 @@ bool columnLaid(const Grid& grid, double xp);
 // step, is laid.
 bool rowLaid(const Grid& grid, double yp);
 
+// How many columns and rows the grid lays (step above 0; counted point by
+// point, so only for grids of a size that can be scanned).
+long gridColumns(const Grid& grid);
+long gridRows(const Grid& grid);
+
 } // namespace kvarn
