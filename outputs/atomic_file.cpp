@@ -1,4 +1,4 @@
-#include "drawing/atomic_file.h"
+#include "outputs/atomic_file.h"
 
 #include <atomic>
 #include <cerrno>

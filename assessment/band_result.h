@@ -1,0 +1,63 @@
+#pragma once
+// What the assessment finds for a band and for the whole station.
+
+#include <string>
+#include <vector>
+
+#include "drawing/field_map.h"
+#include "limits/reference_levels.h"
+#include "station/station.h"
+
+namespace kvarn {
+
+// The largest value of a field over the grid and all heights, where it lies
+// and what share of its limit it is.
+struct FieldPeak {
+    double value = 0;                // V/m or A/m
+    double percent = 0;              // of the reference level
+    double x = 0, y = 0, height = 0; // m
+};
+
+// A point of the grid at one height, with both fields.
+struct ExposurePoint {
+    double x = 0, y = 0, height = 0; // m
+    double e = 0;                    // V/m
+    double h = 0;                    // A/m
+    double percent = 0;              // the larger share of E and H of their limits
+};
+
+// One report file: the table of one mode at one height, as the interactive
+// program writes it.
+struct ReportFile {
+    double height = 0; // m
+    char mode = 'E';
+    std::string text;
+};
+
+struct BandResult {
+    Band band;
+    double feedPower = 0;               // W, what the model radiates
+    ReferenceLevels limits{};           // at the band's frequency
+    FieldPeak e;                        // V/m
+    FieldPeak h;                        // A/m
+    bool complies = true;               // both peaks at most 100 %
+    double highestPower = 0;            // W at the transmitter that would just comply
+    double safetyDistance = 0;          // m from the wire of the farthest point over a limit
+    bool zoneOnEdge = false;            // such a point lies on the grid's edge: a lower bound
+    std::vector<ExposurePoint> highest; // the ten highest points, highest first
+    std::vector<ReportFile> reports;    // by height, then mode
+    FieldMap map;                       // the worst share over the heights, point by point
+    std::string stop;                   // why the computation stopped; empty when it did not
+};
+
+struct Assessment {
+    std::vector<BandResult> bands;
+    double safetyDistance = 0; // m, the largest over the bands
+    bool zoneOnEdge = false;   // that distance is a lower bound
+    bool complies = true;      // every band complies
+    bool stopped = false;      // some band's computation stopped
+    std::string csv;           // points.csv, when asked for
+    std::string csvDe;         // the same with ';' and decimal commas, when asked for
+};
+
+} // namespace kvarn

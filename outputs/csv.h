@@ -1,0 +1,33 @@
+#pragma once
+// The points of an assessment as comma-separated values: one row per band,
+// height and point. The German form separates with ';' and writes decimal
+// commas, as spreadsheets set to German read them.
+
+#include <string>
+#include <string_view>
+
+namespace kvarn {
+
+struct CsvStyle {
+    char separator; // between fields
+    char decimal;   // the decimal mark
+};
+inline constexpr CsvStyle kCsv{',', '.'};
+inline constexpr CsvStyle kCsvDe{';', ','};
+
+// The header row, with its line end.
+std::string csvHeader(const CsvStyle& style);
+
+// A number in the fewest digits that read back as the same double.
+std::string csvNumber(double v, const CsvStyle& style);
+
+// How a point stands: "ok", "over" (a field above its limit) or "too_close"
+// (the model gives no value there).
+std::string_view csvFlag(bool tooclose, bool over);
+
+// One row; a point too close has empty field values.
+void appendCsvRow(std::string& out, const CsvStyle& style, double frequency, double height,
+                  double x, double y, bool tooclose, double e, double h, double ePercent,
+                  double hPercent);
+
+} // namespace kvarn

@@ -1,0 +1,92 @@
+#include "outputs/result_table.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace kvarn {
+
+namespace {
+
+std::string format(const char* pattern, double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, v);
+    return buffer;
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+constexpr std::string_view kGreen = "\x1b[32m"; // complies
+constexpr std::string_view kRed = "\x1b[1;31m"; // exceeds
+constexpr std::string_view kPlain = "\x1b[0m";
+
+std::string modelName(AntennaModel model) {
+    return model == AntennaModel::shortWire ? "short model" : "standing-wave model";
+}
+
+} // namespace
+
+std::string powerText(double watts) {
+    if (std::isinf(watts)) return "unlimited";
+    if (watts >= 10000) return format("%.1f kW", watts / 1000);
+    if (watts >= 100) return format("%.0f W", watts);
+    return format("%.1f W", watts);
+}
+
+std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {
+    std::string out;
+    out += "Station \"" + station.title + "\": " + format("%.0f", station.wireLength) +
+           " m of wire, " + modelName(station.model) +
+           "; limits: " + std::string(limitSetTitle(station.limits)) + "\n\n";
+    const std::size_t widths[] = {11, 10, 10, 11, 8, 8, 9, 11, 9};
+    const char* headings[] = {"frequency", "at feed", "limit E",   "limit H", "max E",
+                              "max H",     "safety",  "max power", "verdict"};
+    for (std::size_t k = 0; k < 9; ++k)
+        out += padded(headings[k], widths[k]) + (k < 8 ? " " : "\n");
+    for (const BandResult& b : assessment.bands) {
+        std::string verdict;
+        if (!b.stop.empty())
+            verdict = "stopped";
+        else
+            verdict = b.complies ? "complies" : "EXCEEDS";
+        const std::string cells[] = {
+            format("%.3f MHz", b.band.frequency),
+            powerText(b.feedPower),
+            format("%.1f V/m", b.limits.e),
+            format("%.3f A/m", b.limits.h),
+            format("%.1f %%", b.e.percent),
+            format("%.1f %%", b.h.percent),
+            format("%.1f m", b.safetyDistance) + (b.zoneOnEdge ? "+" : ""),
+            powerText(b.highestPower),
+            verdict,
+        };
+        for (std::size_t k = 0; k < 8; ++k)
+            out += padded(cells[k], widths[k]) + " ";
+        const std::string v = padded(cells[8], widths[8]);
+        if (colour)
+            out +=
+                std::string(b.complies && b.stop.empty() ? kGreen : kRed) + v + std::string(kPlain);
+        else
+            out += v;
+        out += "\n";
+    }
+    out += "\nOverall safety distance: " + format("%.1f m", assessment.safetyDistance) +
+           " from the wire (resolution: the grid step, " + format("%g m", station.grid.step) +
+           ").\n";
+    for (const BandResult& b : assessment.bands) {
+        const std::string band = format("%.3f MHz", b.band.frequency);
+        if (!b.stop.empty())
+            out += band + ": the computation stopped: " + b.stop + ".\n";
+        else if (b.zoneOnEdge)
+            out += band + ": points over a limit lie on the edge of the grid, so the grid does not "
+                          "enclose the zone and its safety distance is a lower bound (marked +); "
+                          "enlarge the grid.\n";
+    }
+    out += "Percentages are of the reference levels at each band's frequency; \"max power\" is "
+           "the transmitter power at which the highest field would reach its limit.\n";
+    return out;
+}
+
+} // namespace kvarn

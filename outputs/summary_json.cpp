@@ -1,0 +1,116 @@
+#include "outputs/summary_json.h"
+
+#include <cmath>
+
+#include <nlohmann/json.hpp>
+
+#include "outputs/model_statement.h"
+
+namespace kvarn {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Infinite and not-a-number values have no JSON form: they become null.
+Json number(double v) {
+    return std::isfinite(v) ? Json(v) : Json(nullptr);
+}
+
+Json peak(const FieldPeak& p, const char* unit) {
+    return {{std::string("value_") + unit, number(p.value)},
+            {"percent_of_limit", number(p.percent)},
+            {"x_m", p.x},
+            {"y_m", p.y},
+            {"height_m", p.height}};
+}
+
+Json stationJson(const Station& s) {
+    Json corners = Json::array();
+    for (const CornerPoint& c : s.corners)
+        corners.push_back({c.x, c.y, c.z});
+    Json modes = Json::array();
+    for (char mode : std::string_view(kModeLetters))
+        if (hasMode(s.reportModes, mode)) modes.push_back(std::string(1, mode));
+    Json bands = Json::array();
+    for (const Band& b : s.bands)
+        bands.push_back({{"frequency_MHz", b.frequency},
+                         {"power_W", b.power},
+                         {"mode_factor", b.modeFactor},
+                         {"loss_dB", b.lossDb}});
+    return {{"title", s.title},
+            {"model", s.model == AntennaModel::shortWire ? "short" : "standing-wave"},
+            {"corners_m", corners},
+            {"wire_length_m", s.wireLength},
+            {"modes", modes},
+            {"grid",
+             {{"x_m", {s.grid.xanf, s.grid.xend}},
+              {"y_m", {s.grid.yanf, s.grid.yend}},
+              {"step_m", s.grid.step},
+              {"heights_m", s.heights}}},
+            {"bands", bands}};
+}
+
+Json bandJson(const BandResult& b) {
+    Json highest = Json::array();
+    for (const ExposurePoint& p : b.highest)
+        highest.push_back({{"x_m", p.x},
+                           {"y_m", p.y},
+                           {"height_m", p.height},
+                           {"E_V_per_m", p.e},
+                           {"H_A_per_m", p.h},
+                           {"percent_of_limit", p.percent}});
+    Json band = {{"frequency_MHz", b.band.frequency},
+                 {"power_at_transmitter_W", b.band.power},
+                 {"power_at_feed_W", b.feedPower},
+                 {"limit_E_V_per_m", b.limits.e},
+                 {"limit_H_A_per_m", b.limits.h},
+                 {"max_E", peak(b.e, "V_per_m")},
+                 {"max_H", peak(b.h, "A_per_m")},
+                 {"complies", b.complies && b.stop.empty()},
+                 {"highest_compliant_power_W", number(b.highestPower)},
+                 {"safety_distance_m", b.safetyDistance},
+                 {"safety_distance_is_lower_bound", b.zoneOnEdge},
+                 {"highest_points", highest}};
+    if (!b.stop.empty()) band["computation_stopped"] = b.stop;
+    return band;
+}
+
+Json fileJson(const WrittenFile& f) {
+    Json file = {{"name", f.name}, {"kind", f.kind}};
+    if (f.frequency) file["frequency_MHz"] = *f.frequency;
+    if (f.height) file["height_m"] = *f.height;
+    if (f.mode) file["mode"] = std::string(1, *f.mode);
+    return file;
+}
+
+} // namespace
+
+std::string summaryJson(const Station& station, const Assessment& assessment,
+                        const std::vector<WrittenFile>& files) {
+    Json bands = Json::array();
+    for (const BandResult& b : assessment.bands)
+        bands.push_back(bandJson(b));
+    Json written = Json::array();
+    for (const WrittenFile& f : files)
+        written.push_back(fileJson(f));
+    const Json summary = {
+        {"program", "kvarn"},
+        {"version", KVARN_VERSION},
+        {"station", stationJson(station)},
+        {"limits",
+         {{"set", limitSetName(station.limits)},
+          {"title", limitSetTitle(station.limits)},
+          {"source", limitSetSource(station.limits)}}},
+        {"bands", bands},
+        {"safety_distance_m", assessment.safetyDistance},
+        {"safety_distance_is_lower_bound", assessment.zoneOnEdge},
+        {"resolution_m", station.grid.step},
+        {"complies", assessment.complies && !assessment.stopped},
+        {"model", kModelStatement},
+        {"files", written},
+    };
+    return summary.dump(2) + "\n";
+}
+
+} // namespace kvarn

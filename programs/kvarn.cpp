@@ -1,0 +1,61 @@
+// kvarn: the batch program. Assesses a station's wire antenna against the
+// exposure limits on every band, from one station file.
+
+#include <cstdio>
+
+#include <CLI/CLI.hpp>
+
+#include "commands/assess_command.h"
+#include "commands/example_station.h"
+#include "commands/exit_status.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"kvarn: computes the electric and magnetic field around a wire antenna and "
+                 "assesses it against the exposure limits, on every band at once."};
+    app.set_version_flag("--version", "kvarn " KVARN_VERSION);
+    app.require_subcommand(1);
+    app.footer("Examples:\n"
+               "  kvarn example > station.toml     a commented station file to start from\n"
+               "  kvarn assess station.toml        assess it, files into this directory\n"
+               "  kvarn assess station.toml --out results --csv --maps --pdf\n"
+               "\n"
+               "Exit status: 0 every band complies, 1 some band exceeds a limit, 2 bad\n"
+               "command line or station file, 3 an output file could not be written,\n"
+               "4 a computation stopped.");
+
+    kvarn::AssessRequest request;
+    CLI::App* assess = app.add_subcommand(
+        "assess", "Assess the station in STATION (TOML): report files, summary.json and a "
+                  "table of the bands on the terminal.");
+    assess->add_option("STATION", request.stationPath, "the station file")->required();
+    assess->add_option("--out", request.outDir,
+                       "directory for the output files (made when missing; default: the "
+                       "current directory)");
+    assess->add_flag("--csv", request.csv, "also write points.csv, every point of every band");
+    assess->add_flag("--csv-de", request.csvDe,
+                     "also write points_de.csv, the same with ';' and decimal commas");
+    assess->add_flag("--maps", request.maps, "also draw a map of every band (PNG, SVG, PDF)");
+    assess->add_flag("--pdf", request.pdf, "also write report.pdf, ready to print");
+    assess->add_flag("--quiet", request.quiet, "print nothing but errors");
+
+    app.add_subcommand("example", "Print a commented example station file.");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kvarn::kStatusBadInput;
+    }
+
+    if (app.got_subcommand("example")) {
+        std::fputs(kvarn::kExampleStation, stdout);
+        return std::fflush(stdout) == 0 ? kvarn::kStatusComplies : kvarn::kStatusOutputFailed;
+    }
+    return kvarn::runAssess(request);
+}

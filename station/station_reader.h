@@ -1,0 +1,36 @@
+#pragma once
+// Reading a station file (TOML) and checking it as the forms check what is
+// typed into them.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "station/station.h"
+
+namespace kvarn {
+
+// What is wrong with a station file: one line per fault, each naming the
+// file, line and column, the key, and what would be accepted.
+class StationError : public std::runtime_error {
+  public:
+    explicit StationError(std::vector<std::string> faults);
+    const std::vector<std::string>& faults() const { return faults_; }
+
+  private:
+    std::vector<std::string> faults_;
+};
+
+// Parses the text of a station file; sourceName names it in the messages.
+// Throws StationError with every fault found.
+Station parseStation(std::string_view text, const std::string& sourceName);
+
+// Reads and parses the file at path; an unreadable file is a StationError
+// too.
+Station readStation(const std::string& path);
+
+// The largest grid a station may ask for: points in one plane.
+inline constexpr double kMaxGridPoints = 4'000'000;
+
+} // namespace kvarn

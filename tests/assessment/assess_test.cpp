@@ -1,0 +1,150 @@
+// The assessment: the power chain, the scale law of the highest compliant
+// power, the safety distance, and report files that are the interactive
+// programs' own files for the same input.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "assessment/assess.h"
+#include "assessment/power_chain.h"
+#include "assessment/wire_distance.h"
+#include "control/program_state.h"
+#include "support/session.h"
+#include "support/temp_dir.h"
+
+namespace kvarn {
+namespace {
+
+Station straightWire(double power) {
+    Station s;
+    s.corners = {{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
+    s.wireLength = 40;
+    s.grid = {-10, 50, -10, 10, 2};
+    s.heights = {2, 7};
+    s.bands = {{3.65, power, 1, 0}, {7.1, power, 0.5, 1}};
+    return s;
+}
+
+TEST(PowerChain, FeedPowerAndHighestCompliantPower) {
+    struct Case {
+        Band band;
+        double feed;
+    } cases[] = {
+        {{3.65, 100, 1, 0}, 100},
+        {{3.65, 100, 0.5, 0}, 50},
+        {{3.65, 100, 1, 3}, 100 * std::pow(10, -0.3)},
+        {{3.65, 750, 0.2, 1.5}, 750 * 0.2 * std::pow(10, -0.15)},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(feedPower(c.band), c.feed, 1e-12 * c.feed);
+    EXPECT_EQ(highestCompliantPower(100, 50), 400.0);
+    EXPECT_EQ(highestCompliantPower(100, 200), 25.0);
+    EXPECT_TRUE(std::isinf(highestCompliantPower(100, 0)));
+}
+
+TEST(Assessment, HighestCompliantPowerDoesNotDependOnThePowerTyped) {
+    const Assessment low = assessStation(straightWire(10), {});
+    const Assessment high = assessStation(straightWire(4000), {});
+    ASSERT_EQ(low.bands.size(), 2u);
+    for (std::size_t k = 0; k < 2; ++k) {
+        const BandResult& a = low.bands[k];
+        const BandResult& b = high.bands[k];
+        EXPECT_NEAR(a.highestPower, b.highestPower, 1e-9 * a.highestPower) << k;
+        // The fields grow with the square root of the power: 20 times here.
+        // The magnetic field only nearly: the model turns every component
+        // whose real part is below 1e-6 to a right angle, and more of them
+        // are that small at the lower power.
+        EXPECT_NEAR(b.e.percent / a.e.percent, 20, 1e-9) << k;
+        EXPECT_NEAR(b.h.percent / a.h.percent, 20, 1e-3) << k;
+        EXPECT_GT(a.e.percent, a.h.percent) << "the electric field sets the highest power";
+        EXPECT_EQ(a.e.x, b.e.x);
+        EXPECT_EQ(a.e.y, b.e.y);
+        EXPECT_TRUE(a.complies);
+        EXPECT_FALSE(b.complies);
+    }
+    EXPECT_TRUE(low.complies);
+    EXPECT_FALSE(high.complies);
+}
+
+TEST(Assessment, SafetyDistanceOfTheTooCloseZoneOfAStraightWire) {
+    // A wire in the plane of the grid, fed with so little power that no field
+    // exceeds a limit: the zone is the points within 2.1 m of an element
+    // centre (x 0.5 to 9.5 m), which count as over the limits. The farthest
+    // from the wire lie 2.0 m beside it.
+    Station s;
+    s.corners = {{0, 0, 2}, {10, 0, 2}};
+    s.wireLength = 10;
+    s.heights = {2};
+    s.bands = {{14.2, 1e-9, 1, 0}};
+    s.grid = {-5, 15, -4, 4, 0.5};
+    Assessment a = assessStation(s, {});
+    EXPECT_EQ(a.bands[0].safetyDistance, 2.0);
+    EXPECT_FALSE(a.bands[0].zoneOnEdge);
+    EXPECT_TRUE(a.bands[0].complies) << "too close is no verdict, only a distance";
+    // A grid that ends inside the zone gives a lower bound.
+    s.grid = {-5, 15, -1, 1, 0.5};
+    a = assessStation(s, {});
+    // Beyond the wire's end (x -1.5, y 0.5) the zone reaches 1.58 m from it.
+    EXPECT_EQ(a.bands[0].safetyDistance, std::hypot(1.5, 0.5));
+    EXPECT_TRUE(a.bands[0].zoneOnEdge);
+    EXPECT_TRUE(a.zoneOnEdge);
+    // Far from the zone, nothing.
+    s.heights = {8};
+    s.grid = {-5, 15, -4, 4, 0.5};
+    EXPECT_EQ(assessStation(s, {}).safetyDistance, 0.0);
+    EXPECT_DOUBLE_EQ(distanceToWire(s.corners, -3, 4, 2), 5.0);
+    EXPECT_DOUBLE_EQ(distanceToWire(s.corners, 4, 3, 6), 5.0);
+}
+
+// The report file an interactive session writes for the same input: the
+// coordinate form, the parameter form with the file, and for the special
+// version the confirmation.
+std::string interactiveReport(const ProgramVariant& program, const std::string& freq, char mode) {
+    resetProgramState();
+    MemoryConsole con(80, 25);
+    const std::string keys = (program.specialNotice ? "\r\r" : "\r") +
+                             testing::coordinateKeys({{0, 0, 10}, {20, 0, 10}, {40, 0, 10}}) +
+                             testing::parameterKeys({{1, freq},
+                                                     {2, "100"},
+                                                     {3, "0"},
+                                                     {4, "10"},
+                                                     {5, "5"},
+                                                     {6, "-5"},
+                                                     {7, "2.5"},
+                                                     {8, "1.5"},
+                                                     {9, std::string(1, mode)},
+                                                     {11, "j"},
+                                                     {12, "dipol"}}) +
+                             (program.specialNotice ? "j\r" : "") + "n\r";
+    EXPECT_EQ(testing::playSession(con, program, keys), 0);
+    return testing::readFile("dipol");
+}
+
+TEST(Assessment, ReportFilesAreTheInteractiveProgramsFiles) {
+    testing::TempDir dir;
+    for (const auto* program : {&kvarn7t, &kvarn7k}) {
+        Station s;
+        s.title = "dipol";
+        s.model = program == &kvarn7k ? AntennaModel::shortWire : AntennaModel::standingWave;
+        s.corners = {{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
+        s.wireLength = 40;
+        s.reportModes = 0x1f; // all five
+        s.grid = {0, 10, -5, 5, 2.5};
+        s.heights = {1.5};
+        const std::string freq = program == &kvarn7k ? "3" : "7.1";
+        s.bands = {{std::stod(freq), 100, 1, 0}};
+        const Assessment a = assessStation(s, {});
+        ASSERT_EQ(a.bands[0].reports.size(), 5u);
+        for (const ReportFile& r : a.bands[0].reports) {
+            SCOPED_TRACE(::testing::Message() << program->name << " mode " << r.mode);
+            EXPECT_EQ(r.height, 1.5);
+            EXPECT_EQ(r.text, interactiveReport(*program, freq, r.mode));
+        }
+    }
+}
+
+} // namespace
+} // namespace kvarn

@@ -1,0 +1,153 @@
+// `kvarn assess` on real files: its exit statuses, the files it writes, and
+// the points file read back in both its forms.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "commands/assess_command.h"
+#include "commands/example_station.h"
+#include "commands/exit_status.h"
+#include "support/temp_dir.h"
+
+namespace kvarn {
+namespace {
+
+using ::testing::HasSubstr;
+
+std::string station(double power) {
+    return "title = \"test\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
+           "[grid]\nx = [-10, 50]\ny = [-6, 6]\nstep = 2\nheights = [2, 9]\n"
+           "[[band]]\nfrequency = 7.1\npower = " +
+           std::to_string(power) + "\n";
+}
+
+int assess(const std::string& text, AssessRequest request = {}) {
+    std::ofstream("station.toml") << text;
+    request.stationPath = "station.toml";
+    request.quiet = true;
+    return runAssess(request);
+}
+
+TEST(AssessCommand, ExitStatusTellsTheVerdict) {
+    testing::TempDir dir;
+    EXPECT_EQ(assess(station(10)), kStatusComplies);
+    EXPECT_EQ(assess(station(20000)), kStatusExceeds);
+    EXPECT_EQ(assess(station(10) + "[[band]]\nfrequency = 1\npower = 1\n"), kStatusBadInput);
+    EXPECT_EQ(assess("corners = 3\n"), kStatusBadInput);
+    // An output directory that cannot be made: a file stands in the way.
+    std::ofstream("blocked") << "x";
+    AssessRequest into;
+    into.outDir = "blocked/out";
+    EXPECT_EQ(assess(station(10), into), kStatusOutputFailed);
+}
+
+TEST(AssessCommand, WritesReportsSummaryAndNoHalfFiles) {
+    testing::TempDir dir;
+    AssessRequest request;
+    request.outDir = "results";
+    request.csv = true;
+    ASSERT_EQ(assess(station(10), request), kStatusComplies);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("results"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"points.csv", "summary.json",
+                                               "test_7.1MHz_h2m_E.txt", "test_7.1MHz_h2m_M.txt",
+                                               "test_7.1MHz_h9m_E.txt", "test_7.1MHz_h9m_M.txt"}));
+    const std::string summary = testing::readFile("results/summary.json");
+    EXPECT_THAT(summary, HasSubstr("\"name\": \"test_7.1MHz_h9m_M.txt\""));
+    EXPECT_THAT(summary, HasSubstr("\"safety_distance_m\""));
+    EXPECT_THAT(summary, HasSubstr("\"complies\": true"));
+}
+
+// The rows of a points file, split into fields.
+std::vector<std::vector<std::string>> rowsOf(const std::string& text, char separator) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields(1);
+        for (char c : line) {
+            if (c == separator)
+                fields.emplace_back();
+            else
+                fields.back().push_back(c);
+        }
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+TEST(AssessCommand, PointsFileReadsBackEqualInBothForms) {
+    testing::TempDir dir;
+    AssessRequest request;
+    request.csv = true;
+    request.csvDe = true;
+    ASSERT_EQ(assess(station(20000), request), kStatusExceeds);
+    const auto plain = rowsOf(testing::readFile("points.csv"), ',');
+    const auto german = rowsOf(testing::readFile("points_de.csv"), ';');
+    ASSERT_EQ(plain.size(), 1 + 2 * 31 * 7u); // header, two heights of 31 x 7 points
+    ASSERT_EQ(german.size(), plain.size());
+    EXPECT_EQ(plain[0][0], "frequency_MHz");
+    EXPECT_EQ(plain[0].size(), 9u);
+    int flags[3] = {0, 0, 0};
+    for (std::size_t r = 1; r < plain.size(); ++r) {
+        ASSERT_EQ(plain[r].size(), 9u) << r;
+        for (std::size_t k = 0; k < 8; ++k) {
+            std::string de = german[r][k];
+            std::replace(de.begin(), de.end(), ',', '.');
+            EXPECT_EQ(de, plain[r][k]) << r << " " << k;
+            if (!plain[r][k].empty()) std::stod(plain[r][k]); // every value reads as a number
+        }
+        const std::string& flag = plain[r][8];
+        flags[flag == "ok" ? 0 : flag == "over" ? 1 : 2]++;
+        if (flag == "over") {
+            EXPECT_TRUE(std::stod(plain[r][6]) > 100 || std::stod(plain[r][7]) > 100);
+        }
+    }
+    EXPECT_GT(flags[0], 0);
+    EXPECT_GT(flags[1], 0);
+    EXPECT_GT(flags[2], 0) << "the height of 9 m passes within 2.1 m of the wire";
+}
+
+// The built program: its command line and its output.
+int runProgram(const std::string& arguments, std::string& output) {
+    const std::string command = std::string(KVARN_BATCH_PATH) + " " + arguments + " 2>&1";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    output.clear();
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(AssessCommand, ProgramCommandLine) {
+    testing::TempDir dir;
+    std::string out;
+    EXPECT_EQ(runProgram("--version", out), 0);
+    EXPECT_THAT(out, HasSubstr("kvarn " KVARN_VERSION));
+    EXPECT_EQ(runProgram("--help", out), 0);
+    EXPECT_THAT(out, HasSubstr("Examples:"));
+    EXPECT_EQ(runProgram("assess", out), kStatusBadInput);
+    EXPECT_EQ(runProgram("assess a.toml --frobnicate", out), kStatusBadInput);
+    EXPECT_EQ(runProgram("", out), kStatusBadInput);
+    EXPECT_EQ(runProgram("example", out), 0);
+    EXPECT_EQ(out, kExampleStation);
+    std::ofstream("example.toml") << out;
+    EXPECT_EQ(runProgram("assess example.toml --out r", out), kStatusExceeds);
+    EXPECT_THAT(out, HasSubstr("Overall safety distance"));
+    EXPECT_EQ(runProgram("assess missing.toml", out), kStatusBadInput);
+    EXPECT_THAT(out, HasSubstr("missing.toml: cannot read the station file"));
+}
+
+} // namespace
+} // namespace kvarn

@@ -1,0 +1,195 @@
+// Station files: what a good one gives, and every fault named with its
+// place and what would be accepted.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "forms/number_text.h"
+#include "station/station_reader.h"
+#include "support/temp_dir.h"
+
+namespace kvarn {
+namespace {
+
+using ::testing::HasSubstr;
+
+// Line by line, so the faults' places can be told.
+const std::string kGood = "title = \"dipol\"\n"                                // 1
+                          "model = \"standing-wave\"\n"                        // 2
+                          "corners = [[0, 0, 10], [20, 0, 10], [40, 0, 10]]\n" // 3
+                          "modes = [\"E\", \"m\", \"Z\"]\n"                    // 4
+                          "[grid]\n"                                           // 5
+                          "x = [-10, 50]\n"                                    // 6
+                          "y = [-10, 10]\n"                                    // 7
+                          "step = 1\n"                                         // 8
+                          "heights = [0.5, 2.0]\n"                             // 9
+                          "[[band]]\n"                                         // 10
+                          "frequency = 3.65\n"                                 // 11
+                          "power = 100\n"                                      // 12
+                          "[[band]]\n"                                         // 13
+                          "frequency = 7.1\n"                                  // 14
+                          "power = 400\n"                                      // 15
+                          "mode_factor = 0.5\n"                                // 16
+                          "loss_db = 1.5\n"                                    // 17
+                          "[limits]\n"                                         // 18
+                          "set = \"fcc\"\n";                                   // 19
+
+// The good file with one line replaced (1-based), or a line added at the end.
+std::string withLine(int line, const std::string& text) {
+    std::string result;
+    int n = 1;
+    std::size_t from = 0;
+    while (from < kGood.size()) {
+        const std::size_t end = kGood.find('\n', from);
+        result += (n == line ? text : kGood.substr(from, end - from)) + "\n";
+        from = end + 1;
+        ++n;
+    }
+    if (line >= n) result += text + "\n";
+    return result;
+}
+
+TEST(StationReader, GoodFileGivesTheStation) {
+    const Station s = parseStation(kGood, "good.toml");
+    EXPECT_EQ(s.title, "dipol");
+    EXPECT_EQ(s.model, AntennaModel::standingWave);
+    ASSERT_EQ(s.corners.size(), 3u);
+    EXPECT_EQ(s.corners[2].x, 40.0);
+    EXPECT_EQ(s.wireLength, 40.0);
+    EXPECT_EQ(s.reportModes, modeBit('E') | modeBit('M') | modeBit('Z'));
+    EXPECT_EQ(s.grid.xanf, -10.0);
+    EXPECT_EQ(s.grid.xend, 50.0);
+    EXPECT_EQ(s.grid.yanf, -10.0);
+    EXPECT_EQ(s.grid.yend, 10.0);
+    EXPECT_EQ(s.grid.step, 1.0);
+    EXPECT_EQ(s.heights, (std::vector<double>{0.5, 2.0}));
+    ASSERT_EQ(s.bands.size(), 2u);
+    EXPECT_EQ(s.bands[1].power, 400.0);
+    EXPECT_EQ(s.bands[1].modeFactor, 0.5);
+    EXPECT_EQ(s.bands[1].lossDb, 1.5);
+    EXPECT_EQ(s.bands[0].modeFactor, 1.0);
+    EXPECT_EQ(s.limits, LimitSet::fcc);
+    // Defaults: title, model, modes and limit set.
+    std::string bare = withLine(1, "");
+    bare = bare.substr(0, bare.find("[limits]"));
+    bare.replace(bare.find("model"), bare.find('\n', bare.find("model")) - bare.find("model"), "");
+    bare.replace(bare.find("modes"), bare.find('\n', bare.find("modes")) - bare.find("modes"), "");
+    const Station d = parseStation(bare, "d.toml");
+    EXPECT_EQ(d.title, "antenne");
+    EXPECT_EQ(d.model, AntennaModel::standingWave);
+    EXPECT_EQ(d.reportModes, modeBit('E') | modeBit('M'));
+    EXPECT_EQ(d.limits, LimitSet::bimschv26);
+}
+
+TEST(StationReader, NumbersAreTheFormsDoubles) {
+    for (const char* text : {"3.65", "7.1", "14.2", "0.1", "146", "28.5", "1.234", "99999.9"}) {
+        double typed = 0;
+        ASSERT_TRUE(convertNumber(text, typed));
+        const std::string x = std::string("x = [") + text + ", " + text + "]";
+        EXPECT_EQ(parseStation(withLine(6, x), "n.toml").grid.xanf, typed) << text;
+    }
+}
+
+TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
+    struct Case {
+        int line;          // replaced (or added past the end)
+        std::string text;  //
+        std::string where; // "file:line:column: key"
+        std::string accepted;
+    } cases[] = {
+        {3, "", "f.toml:1:1: corners", "missing"},
+        {3, "corners = \"here\"", "f.toml:3:11: corners", "expected 2 to 10 corners"},
+        {3,
+         "corners = [[0, 0, 10], [1, 0, 10], [2, 0, 10], [3, 0, 10], [4, 0, 10], [5, 0, 10], "
+         "[6, 0, 10], [7, 0, 10], [8, 0, 10], [9, 0, 10], [10, 0, 10]]",
+         "f.toml:3:11: corners", "found 11"},
+        {3, "corners = [[0, 0, 10], [801, 0, 10]]", "f.toml:3:11: corners",
+         "801 m (each segment rounded to whole metres); accepted: 1 to 800 m"},
+        {3, "corners = [[0, 0, 10], [40, 0, \"10\"]]", "corners[2][3]", "expected a number"},
+        {3, "corners = [[0, 0, 10], [40, 0, inf]]", "corners[2][3]", "finite number"},
+        {3, "corners = [[0, 0, 10], [40, 0]]", "corners[2]", "array of 3 numbers"},
+        {2, "model = \"long\"", "f.toml:2:9: model", "\"standing-wave\" or \"short\""},
+        {1, "title = \"../x\"", "f.toml:1:9: title", "1 to 12 letters"},
+        {1, "title = \"..\"", "title", "not \".\" or \"..\""},
+        {1, "title = \"thirteen_char\"", "title", "1 to 12"},
+        {4, "modes = [\"E\", \"X\"]", "modes[2]", "one of R, T, E, M, Z"},
+        {4, "modes = [\"E\", \"e\"]", "modes[2]", "listed twice"},
+        {6, "x = [50, -10]", "f.toml:6:5: grid.x", "first <= last"},
+        {7, "y = [10]", "grid.y", "array of 2 numbers"},
+        {8, "step = 0", "f.toml:8:8: grid.step", "above 0"},
+        {8, "step = nan", "grid.step", "finite number"},
+        {8, "step = 0.00001", "grid", "at most 4000000"},
+        {9, "heights = []", "grid.heights", "1 to 100 numbers"},
+        {9, "height = [2]", "f.toml:9:1: grid.height", "unknown key; accepted here: x, y, step"},
+        {11, "frequency = 3.4", "f.toml:11:13: band[1].frequency",
+         "refused for this 40 m wire; accepted: above 3.40909 MHz and at most 146 MHz"},
+        {11, "frequency = 146.5", "band[1].frequency", "at most 146 MHz"},
+        {11, "frequncy = 3.65", "band[1].frequncy", "unknown key"},
+        {12, "power = -5", "f.toml:12:9: band[1].power", "above 0 W"},
+        {12, "power = true", "band[1].power", "found true or false"},
+        {16, "mode_factor = 1.5", "band[2].mode_factor", "above 0 and at most 1"},
+        {17, "loss_db = -1", "band[2].loss_db", "0 dB or more"},
+        {19, "set = \"icnirp1998\"", "f.toml:19:7: limits.set",
+         "\"26bimschv\", \"icnirp2020\" or \"fcc\""},
+        {20, "colour = \"red\"", "f.toml:20:1: limits.colour", "unknown key"},
+        {4, "modes = [\"E\"", "f.toml:", "not valid TOML"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        try {
+            parseStation(withLine(c.line, c.text), "f.toml");
+            ADD_FAILURE() << "accepted";
+        } catch (const StationError& e) {
+            ASSERT_FALSE(e.faults().empty());
+            EXPECT_THAT(e.faults().front(), HasSubstr(c.where));
+            EXPECT_THAT(e.faults().front(), HasSubstr(c.accepted));
+        }
+    }
+}
+
+TEST(StationReader, ShortModelAndLimitSetRefuseBandsTheyDoNotCover) {
+    // 40 m: the short model suits 1.875 to 3.41 MHz; the form's own bound
+    // (75 / 1.1 / 40 = 1.70 MHz) lets 1.8 MHz through to the ratio check.
+    const std::string shortWire = withLine(2, "model = \"short\"");
+    for (const char* freq : {"1.8", "3.65"}) {
+        std::string text = shortWire;
+        text.replace(text.find("3.65"), 4, freq);
+        EXPECT_THAT(
+            [&] { parseStation(text, "s.toml"); },
+            ::testing::ThrowsMessage<StationError>(HasSubstr("does not suit this 40 m wire")))
+            << freq;
+    }
+    std::string suits = shortWire;
+    suits.replace(suits.find("3.65"), 4, "3.0");
+    suits.replace(suits.find("7.1"), 3, "2.5");
+    EXPECT_EQ(parseStation(suits, "s.toml").model, AntennaModel::shortWire);
+    // 0.099 MHz on 800 m with the short model: below every set but the FCC's.
+    const std::string low = "corners = [[0, 0, 10], [800, 0, 10]]\nmodel = \"short\"\n"
+                            "[grid]\nx = [0, 1]\ny = [0, 1]\nstep = 1\nheights = [2]\n"
+                            "[[band]]\nfrequency = 0.099\npower = 1\n";
+    EXPECT_THAT([&] { parseStation(low, "low.toml"); },
+                ::testing::ThrowsMessage<StationError>(HasSubstr("no reference levels")));
+    EXPECT_NO_THROW(parseStation(low + "[limits]\nset = \"fcc\"\n", "low.toml"));
+}
+
+TEST(StationReader, UnreadableFilesAreNamed) {
+    testing::TempDir dir;
+    std::filesystem::create_directory("adir");
+    for (const char* path : {"missing.toml", "adir"}) {
+        try {
+            readStation(path);
+            ADD_FAILURE() << path;
+        } catch (const StationError& e) {
+            EXPECT_THAT(e.what(), HasSubstr(std::string(path) + ": cannot read the station file"));
+        }
+    }
+    std::ofstream("good.toml") << kGood;
+    EXPECT_EQ(readStation("good.toml").title, "dipol");
+}
+
+} // namespace
+} // namespace kvarn
