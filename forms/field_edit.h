@@ -90,6 +90,10 @@ class FieldEditor {
     virtual std::int16_t fieldAfterConfirmation() const { return fieldNo; }
     // The confirmation has just begun; the marker is written next.
     virtual void confirmationBegun() {}
+    // Draws field n's value as the form shows it, over whatever stands in
+    // the field; the cursor may be left anywhere. A form whose fields show
+    // nothing but what was typed into them draws nothing.
+    virtual void drawValue(int /*n*/) {}
 
   private:
     void characterStep(std::uint8_t ch);
