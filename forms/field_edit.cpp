@@ -44,6 +44,7 @@ void FieldEditor::run() {
     entry.clear();
     entryPos = 1;
     fieldNo = 1;
+    refusedField_ = 0;
     cursorToField(fieldNo);
     setBackground(kEditColour);
 
@@ -65,12 +66,14 @@ void FieldEditor::run() {
 }
 
 void FieldEditor::characterStep(std::uint8_t ch) {
-    blocked = false;
+    if (blocked) endBlock();
     if (fieldNo < 1 || fieldNo > fieldCount()) return; // no field to type into
 
     const FieldKind kind = field(fieldNo).kind;
     if (kind == FieldKind::letter) {
-        // The letter stands on the field's cell; the next one replaces it.
+        // The letter stands on the field's cell, wherever the cursor stood;
+        // the next one replaces it.
+        cursorToField(fieldNo);
         entry.assign(1, static_cast<char>(ch));
         entryPos = 2;
         writeChar(output, static_cast<char>(ch));
@@ -82,7 +85,10 @@ void FieldEditor::characterStep(std::uint8_t ch) {
     const std::uint16_t limit = entryLimit(kind);
     static_assert(kEntryCapacity >= 12, "an entry must hold the longest field");
     if (entryPos == 1) {
-        // The first character blanks the value shown from earlier.
+        // The first character blanks the value shown from earlier. The
+        // cursor may stand elsewhere (behind a message, on the " OK "
+        // marker): what is typed goes into the field all the same.
+        cursorToField(fieldNo);
         writeText(output, std::string(limit, ' '));
         endWrite(output);
         cursorToField(fieldNo);
@@ -94,6 +100,19 @@ void FieldEditor::characterStep(std::uint8_t ch) {
         writeChar(output, static_cast<char>(ch));
         endWrite(output);
     }
+}
+
+// A refused text stands in its field only as long as its message blocks
+// the form; then the field shows again the value it holds, and the cursor
+// stays where it stood.
+void FieldEditor::endBlock() {
+    blocked = false;
+    if (refusedField_ == 0) return;
+    const int col = screen.cursorX();
+    const int row = screen.cursorY();
+    drawValue(refusedField_);
+    refusedField_ = 0;
+    gotoXY(static_cast<std::uint8_t>(col), static_cast<std::uint8_t>(row));
 }
 
 void FieldEditor::eraseStep() {
@@ -155,7 +174,9 @@ void FieldEditor::convertStep() {
     }
     double value = 0;
     if (convertNumber(entry, value)) {
+        const std::int16_t converted = fieldNo;
         storeNumber(value);
+        if (blocked) refusedField_ = converted;
     } else {
         // Right after the typed text; the field keeps its value.
         writeText(output, kConversionError);

@@ -77,7 +77,9 @@ class FieldEditor {
     // What the form supplies.
     // Whether the current field (fieldNo, possibly 0) takes this character.
     virtual bool accepts(std::uint8_t ch) const = 0;
-    // A number typed into the current field converted to v.
+    // A number typed into the current field converted to v. A form that
+    // refuses it writes its message and sets blocked; the refused text then
+    // stays in the field until the block ends.
     virtual void storeNumber(double v) = 0;
     // The text typed into the current letter or name field.
     virtual void storeText(std::string_view text) = 0;
@@ -97,6 +99,7 @@ class FieldEditor {
 
   private:
     void characterStep(std::uint8_t ch);
+    void endBlock();
     void eraseStep();
     void tabStep();
     void twoCodeStep();
@@ -108,6 +111,7 @@ class FieldEditor {
     std::span<const FormField> fields_;
     FormCell statusLine_;
     FormCell marker_;
+    std::int16_t refusedField_ = 0; // shows a refused text; 0: none
 };
 
 } // namespace kvarn

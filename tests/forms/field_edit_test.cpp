@@ -188,7 +188,7 @@ TEST(FieldEdit, BackspaceInALetterFieldLeavesTheLetterShownButDropsIt) {
 
     Session u;
     EXPECT_FALSE(u.play(tab + tab + "a" + bs + "c" + tab));
-    EXPECT_EQ(u.text(1, 3, 2), "ca"); // echoed left of the field; the old letter stays
+    EXPECT_EQ(u.text(1, 3, 2), " c"); // the next letter goes into the field all the same
     EXPECT_EQ(u.form.stored, (std::vector<Stored>{{3, "c"}}));
     EXPECT_EQ(u.form.fieldNo, 4);
 }
@@ -248,13 +248,13 @@ TEST(FieldEdit, PassingCheckShowsTheConfirmationAndEnterEndsTheForm) {
     EXPECT_FALSE(u.form.done);
 }
 
-TEST(FieldEdit, DigitTypedWhileConfirmingBlanksTheMarkerAndIsNotConverted) {
+TEST(FieldEdit, DigitTypedWhileConfirmingGoesIntoTheFieldAndIsNotConverted) {
     Session s;
     gotoXY(2, 1);
     writeText(output, "  17.0");
     EXPECT_TRUE(s.play(esc + "5" + enter));
-    EXPECT_EQ(s.text(5, 7, 8), "        "); // six cells blanked from the O on
-    EXPECT_EQ(s.text(2, 1, 6), "5 17.0");   // echoed on the field, not blanked there
+    EXPECT_EQ(s.text(5, 7, 8), " OK     "); // the marker stays
+    EXPECT_EQ(s.text(2, 1, 6), "5     ");   // the field is blanked as ever
     EXPECT_TRUE(s.form.stored.empty());
 }
 

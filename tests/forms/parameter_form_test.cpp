@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "console/text_out.h"
@@ -11,6 +12,7 @@
 #include "control/program_variant.h"
 #include "field/antenna.h"
 #include "forms/form_support.h"
+#include "support/screen_golden.h"
 
 namespace kvarn {
 namespace {
@@ -69,6 +71,35 @@ struct Session {
 };
 
 class ParameterForm : public ::testing::Test {};
+
+// A screen row as testing::golden gives it: the text, and the background
+// digits after the "|".
+struct ScreenRow {
+    int row;
+    std::string text;
+    std::string colours;
+};
+
+// The whole screen of the form at the initial values, as it stands before
+// the first key, with the given rows in place of the mask's.
+std::vector<std::string> maskWith(const std::vector<ScreenRow>& rows) {
+    Session mask;
+    mask.play("");
+    std::vector<std::string> lines = testing::golden(mask.con, 1, 25);
+    for (const ScreenRow& r : rows) {
+        lines[static_cast<std::size_t>(2 * r.row - 2)] = r.text;
+        lines[static_cast<std::size_t>(2 * r.row - 1)] = "|" + r.colours;
+    }
+    return lines;
+}
+
+// Rows 20 and 21 after a passed check: the confirmation line over what the
+// status line held (its colours), and the " OK " marker.
+std::vector<ScreenRow> confirmedOver(const std::string& statusColours) {
+    return {{20, std::string(29, ' ') + "  Zur Korrektur Tab / Backtab", statusColours},
+            {21, std::string(47, ' ') + "OK",
+             std::string(29, '0') + std::string(17, '1') + "2222" + std::string(25, '1') + "0"}};
+}
 
 TEST_F(ParameterForm, MaskShowsEveryLabelAndValueAtItsCell) {
     Session s;
@@ -234,6 +265,75 @@ TEST_F(ParameterForm, RefusedGridLimitsBlockTheFieldUntilACharacter) {
     EXPECT_EQ(cursor(), (CursorPos{26, 4})); // field 4
 }
 
+// After a refusal the next character goes into the field it is typed in,
+// wherever the cursor stood, and the refused field shows its value again.
+TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
+    const std::string confirmedColours = std::string(59, '0') + std::string(16, '1') + "0";
+    struct Case {
+        std::string keys;
+        std::vector<ScreenRow> rows; // besides the confirmation
+        std::string statusColours;   // what is left of the message shows behind it
+        double freq, power, xanf, xend, yend, yanf;
+    };
+    for (const Case& c : {
+             Case{toField(4) + "-5" + esc + "-10" + esc + enter,
+                  {{5, std::string(29, ' ') + " Xanfang: -10      Xende:   0.0",
+                    std::string(29, '0') + std::string(10, '1') + "666666" + std::string(9, '1') +
+                        "666666" + std::string(15, '1') + "0"}},
+                  confirmedColours,
+                  3.65,
+                  100,
+                  -10,
+                  0,
+                  0,
+                  0},
+             Case{toField(6) + "10" + esc + "4" + esc + enter,
+                  {{6, std::string(29, ' ') + " Yende:   4",
+                    std::string(29, '0') + std::string(10, '1') + "666666" + std::string(30, '1') +
+                        "0"}},
+                  std::string(59, '0') + "66" + std::string(14, '1') + "0",
+                  3.65,
+                  100,
+                  0,
+                  0,
+                  4,
+                  0},
+             Case{toField(4) + "-5" + bt + "100" + esc + enter,
+                  {{3, std::string(29, ' ') + " Leistung[W]:  100",
+                    std::string(29, '0') + std::string(15, '1') + "666666" + std::string(25, '1') +
+                        "0"}},
+                  confirmedColours,
+                  3.65,
+                  100,
+                  0,
+                  0,
+                  0,
+                  0},
+             Case{"200" + esc + "5" + esc + enter,
+                  {}, // no field to type into
+                  std::string(59, '0') + "6" + std::string(15, '1') + "0",
+                  3.65,
+                  100,
+                  0,
+                  0,
+                  0,
+                  0},
+         }) {
+        std::vector<ScreenRow> rows = c.rows;
+        for (const ScreenRow& r : confirmedOver(c.statusColours))
+            rows.push_back(r);
+        const std::vector<std::string> expected = maskWith(rows);
+        Session s;
+        EXPECT_TRUE(s.play(c.keys)) << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(testing::golden(s.con, 1, 25), ::testing::ElementsAreArray(expected))
+            << ::testing::PrintToString(c.keys);
+        EXPECT_EQ((std::vector<double>{calc.freq, calc.power, calc.xanf, calc.xend, calc.yend,
+                                       calc.yanf}),
+                  (std::vector<double>{c.freq, c.power, c.xanf, c.xend, c.yend, c.yanf}))
+            << ::testing::PrintToString(c.keys);
+    }
+}
+
 TEST_F(ParameterForm, ZeroStepIsRefusedWhereItIsTyped) {
     for (const char* text : {"0", "0.0", "-0", ".0"}) {
         Session s;
@@ -298,10 +398,10 @@ TEST_F(ParameterForm, ConfirmationAndBacktabOutOfIt) {
     EXPECT_EQ(calc.fileName, "antenne");
     EXPECT_TRUE(calc.writeFile);
 
-    Session w; // a letter typed while confirming is echoed on the marker, unconverted
+    Session w; // a letter typed while confirming goes into field 11, unconverted
     EXPECT_TRUE(w.play(esc + "j" + enter));
-    EXPECT_EQ(w.win.at(18, 20, 4), " jK ");
-    EXPECT_EQ(w.win.at(38, 17, 1), "N");
+    EXPECT_EQ(w.win.at(18, 20, 4), " OK ");
+    EXPECT_EQ(w.win.at(38, 17, 1), "j");
     EXPECT_FALSE(calc.writeFile);
 }
 
