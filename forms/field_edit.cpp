@@ -117,7 +117,15 @@ void FieldEditor::endBlock() {
 
 void FieldEditor::eraseStep() {
     if (entryPos <= 1) return; // a value shown from earlier is never erased
-    writeChar(output, '\b');   // back, a blank over the character, back again
+    if (field(fieldNo).kind == FieldKind::letter) {
+        // The cursor stands on the letter, not behind it: the typed letter
+        // gives way to the one the field holds.
+        --entryPos;
+        drawValue(fieldNo);
+        cursorToField(fieldNo);
+        return;
+    }
+    writeChar(output, '\b'); // back, a blank over the character, back again
     writeChar(output, ' ');
     writeChar(output, '\b');
     endWrite(output);

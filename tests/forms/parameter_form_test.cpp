@@ -93,9 +93,13 @@ std::vector<std::string> maskWith(const std::vector<ScreenRow>& rows) {
     return lines;
 }
 
+// The status line's colours when the confirmation line covers all of what
+// it held.
+const std::string kConfirmedColours = std::string(59, '0') + std::string(16, '1') + "0";
+
 // Rows 20 and 21 after a passed check: the confirmation line over what the
 // status line held (its colours), and the " OK " marker.
-std::vector<ScreenRow> confirmedOver(const std::string& statusColours) {
+std::vector<ScreenRow> confirmedOver(const std::string& statusColours = kConfirmedColours) {
     return {{20, std::string(29, ' ') + "  Zur Korrektur Tab / Backtab", statusColours},
             {21, std::string(47, ' ') + "OK",
              std::string(29, '0') + std::string(17, '1') + "2222" + std::string(25, '1') + "0"}};
@@ -268,7 +272,6 @@ TEST_F(ParameterForm, RefusedGridLimitsBlockTheFieldUntilACharacter) {
 // After a refusal the next character goes into the field it is typed in,
 // wherever the cursor stood, and the refused field shows its value again.
 TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
-    const std::string confirmedColours = std::string(59, '0') + std::string(16, '1') + "0";
     struct Case {
         std::string keys;
         std::vector<ScreenRow> rows; // besides the confirmation
@@ -280,7 +283,7 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
                   {{5, std::string(29, ' ') + " Xanfang: -10      Xende:   0.0",
                     std::string(29, '0') + std::string(10, '1') + "666666" + std::string(9, '1') +
                         "666666" + std::string(15, '1') + "0"}},
-                  confirmedColours,
+                  kConfirmedColours,
                   3.65,
                   100,
                   -10,
@@ -302,7 +305,7 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
                   {{3, std::string(29, ' ') + " Leistung[W]:  100",
                     std::string(29, '0') + std::string(15, '1') + "666666" + std::string(25, '1') +
                         "0"}},
-                  confirmedColours,
+                  kConfirmedColours,
                   3.65,
                   100,
                   0,
@@ -331,6 +334,50 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
                                        calc.yanf}),
                   (std::vector<double>{c.freq, c.power, c.xanf, c.xend, c.yend, c.yanf}))
             << ::testing::PrintToString(c.keys);
+    }
+}
+
+// Backspace in a letter field drops the typed letter and shows the one the
+// field holds, on its own cell.
+TEST_F(ParameterForm, BackspaceInALetterFieldShowsTheLetterInUse) {
+    const std::string bs(keys::Backspace);
+    struct Case {
+        std::string keys;
+        std::vector<ScreenRow> rows; // besides the confirmation
+        char fieldMode;
+        bool singleValues, writeFile;
+    };
+    for (const Case& c : {
+             Case{toField(9) + "r" + bs + esc + enter, {}, 'E', true, false},
+             Case{toField(11) + "j" + bs + esc + enter, {}, 'E', true, false},
+             Case{
+                 toField(9) + "r" + bs + "t" + esc + enter,
+                 {{14, std::string(32, ' ') + " E-Feldst. aus der magnet.(Z): t",
+                   std::string(29, '0') + std::string(34, '1') + "6" + std::string(11, '1') + "0"}},
+                 'T',
+                 true,
+                 false},
+             // Maximum only: field 11 shows no answer, as in the mask.
+             Case{toField(10) + "m" + tab + "j" + bs + esc + enter,
+                  {{17, std::string(32, ' ') + " nur Maximalwert(M): m",
+                    std::string(29, '0') + std::string(24, '1') + "6" + std::string(21, '1') + "0"},
+                   {18, std::string(29, ' ') + " Daten auch in Datei schreiben(j/n):",
+                    std::string(29, '0') + std::string(46, '1') + "0"}},
+                  'E',
+                  false,
+                  false},
+         }) {
+        std::vector<ScreenRow> rows = c.rows;
+        for (const ScreenRow& r : confirmedOver())
+            rows.push_back(r);
+        const std::vector<std::string> expected = maskWith(rows);
+        Session s;
+        EXPECT_TRUE(s.play(c.keys)) << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(testing::golden(s.con, 1, 25), ::testing::ElementsAreArray(expected))
+            << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.fieldMode, c.fieldMode) << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.singleValues, c.singleValues) << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.writeFile, c.writeFile) << ::testing::PrintToString(c.keys);
     }
 }
 
