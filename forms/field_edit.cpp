@@ -55,7 +55,7 @@ void FieldEditor::run() {
         else if (key == key::Tab && fieldNo < fieldCount())
             tabStep();
         else if (key == key::Enter && confirming)
-            done = true; // anything still typed is dropped
+            enterStep();
         else if (key == key::TwoCode)
             twoCodeStep();
         else if (key == key::Backspace && !confirming)
@@ -68,6 +68,9 @@ void FieldEditor::run() {
 void FieldEditor::characterStep(std::uint8_t ch) {
     if (blocked) endBlock();
     if (fieldNo < 1 || fieldNo > fieldCount()) return; // no field to type into
+    // Typed text stands in the editing colour, also while the confirmation
+    // shows in its own.
+    if (confirming) setBackground(kEditColour);
 
     const FieldKind kind = field(fieldNo).kind;
     if (kind == FieldKind::letter) {
@@ -132,22 +135,29 @@ void FieldEditor::eraseStep() {
     --entryPos;
 }
 
-// Leaving the confirmation for field `next`. A character typed while it
-// showed belongs to the current field; it is carried on only when the cursor
-// returns to that same field, never into another one.
-void FieldEditor::endConfirmation(std::int16_t next) {
+// Text typed while the confirmation shows stands in its field and has not
+// been checked: Enter then checks it as Esc would, and only Enter on the
+// confirmation that follows ends the form.
+void FieldEditor::enterStep() {
+    if (entryPos > 1)
+        checkStep();
+    else
+        done = true;
+}
+
+void FieldEditor::endConfirmation() {
     confirming = false;
-    if (next != fieldNo) entryPos = 1;
     setBackground(kEditColour);
 }
 
+// Leaving a field converts what was typed into it, also when the
+// confirmation showed meanwhile.
 void FieldEditor::tabStep() {
     if (blocked) return;
+    if (entryPos > 1) convertStep();
     if (confirming) {
-        endConfirmation(1);
+        endConfirmation();
         fieldNo = 0; // the step below lands on field 1
-    } else if (entryPos > 1) {
-        convertStep();
     }
     ++fieldNo;
     arrivedByTab();
@@ -160,13 +170,12 @@ void FieldEditor::twoCodeStep() {
     // second code is read here so that it cannot type a letter either.
     if (blocked || second != scan::Backtab) return;
 
+    if (entryPos > 1) convertStep();
     if (confirming) {
-        const std::int16_t next = fieldAfterConfirmation();
-        endConfirmation(next);
-        fieldNo = next;
-    } else {
-        if (entryPos > 1) convertStep();
-        if (fieldNo > 1) --fieldNo;
+        endConfirmation();
+        fieldNo = fieldAfterConfirmation();
+    } else if (fieldNo > 1) {
+        --fieldNo;
     }
     cursorToField(fieldNo);
 }

@@ -54,7 +54,8 @@ class FieldEditor {
     FieldEditor(const FieldEditor&) = delete;
     FieldEditor& operator=(const FieldEditor&) = delete;
 
-    // Runs the key loop from field 1 until Enter confirms a passed check.
+    // Runs the key loop from field 1 until Enter confirms a passed check of
+    // everything typed.
     void run();
 
     // The loop's state, shared with the form's steps.
@@ -105,8 +106,9 @@ class FieldEditor {
     void twoCodeStep();
     void convertStep();
     void checkStep();
+    void enterStep();
     void showConfirmation();
-    void endConfirmation(std::int16_t next);
+    void endConfirmation();
 
     std::span<const FormField> fields_;
     FormCell statusLine_;

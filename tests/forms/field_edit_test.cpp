@@ -254,14 +254,20 @@ TEST(FieldEdit, PassingCheckShowsTheConfirmationAndEnterEndsTheForm) {
     EXPECT_FALSE(u.form.done);
 }
 
-TEST(FieldEdit, DigitTypedWhileConfirmingGoesIntoTheFieldAndIsNotConverted) {
+TEST(FieldEdit, DigitTypedWhileConfirmingIsCheckedByEnter) {
     Session s;
     gotoXY(2, 1);
     writeText(output, "  17.0");
-    EXPECT_TRUE(s.play(esc + "5" + enter));
-    EXPECT_EQ(s.text(5, 7, 8), " OK     "); // the marker stays
-    EXPECT_EQ(s.text(2, 1, 6), "5     ");   // the field is blanked as ever
-    EXPECT_TRUE(s.form.stored.empty());
+    EXPECT_FALSE(s.play(esc + "5" + enter));
+    EXPECT_EQ(s.text(2, 1, 6), "5     "); // the field is blanked as ever
+    EXPECT_EQ(s.backgroundAt(2, 1), 6);
+    EXPECT_EQ(s.form.stored, (std::vector<Stored>{{1, "5"}}));
+    EXPECT_EQ(s.form.checksRun, 2); // Esc, then Enter
+    EXPECT_TRUE(s.form.confirming);
+    EXPECT_EQ(cursor(), (CursorPos{6, 7})); // on the O of the new confirmation
+
+    Session t; // Enter on that confirmation ends the form
+    EXPECT_TRUE(t.play(esc + "5" + enter + enter));
 }
 
 TEST(FieldEdit, TabAndBacktabEndTheConfirmation) {
@@ -287,23 +293,23 @@ TEST(FieldEdit, TabAndBacktabEndTheConfirmation) {
 }
 
 // A character typed while the confirmation shows belongs to the current
-// field: it goes on there when the cursor returns to that field, and is
-// dropped rather than stored into another field.
-TEST(FieldEdit, TextTypedWhileConfirmingStaysWithItsField) {
+// field: leaving the confirmation with Tab or Backtab converts it there, as
+// leaving the field does, and never stores it into another field.
+TEST(FieldEdit, TextTypedWhileConfirmingIsConvertedWhereItStands) {
     Session s;
     EXPECT_FALSE(s.play(tab + esc + "5" + bt + "0" + tab));
-    EXPECT_EQ(s.form.stored, (std::vector<Stored>{{2, "50"}}));
+    EXPECT_EQ(s.form.stored, (std::vector<Stored>{{2, "5"}, {2, "0"}}));
 
     Session t;
     EXPECT_FALSE(t.play(tab + esc + "5" + tab + "3" + tab));
-    EXPECT_EQ(t.form.stored, (std::vector<Stored>{{1, "3"}}));
+    EXPECT_EQ(t.form.stored, (std::vector<Stored>{{2, "5"}, {1, "3"}}));
     EXPECT_EQ(t.text(2, 1, 6), "3     "); // field 1 is blanked as usual
 
     Session u;
     u.form.afterConfirmation = 4;
     EXPECT_FALSE(u.play(tab + tab + esc + "x" + bt + esc));
     EXPECT_EQ(u.form.fieldNo, 4);
-    EXPECT_TRUE(u.form.stored.empty()); // the letter did not become a name
+    EXPECT_EQ(u.form.stored, (std::vector<Stored>{{3, "x"}})); // not a name
 }
 
 TEST(FieldEdit, WhileBlockedOnlyACharacterActs) {

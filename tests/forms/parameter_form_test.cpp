@@ -437,19 +437,19 @@ TEST_F(ParameterForm, ConfirmationAndBacktabOutOfIt) {
     EXPECT_EQ(cursor(), (CursorPos{38, 17}));
     EXPECT_EQ(test::background(screen.attr), 6);
 
-    Session u; // with a file to field 12, and a J typed meanwhile is dropped
+    Session u; // with a file to field 12; a J typed meanwhile is converted first
     EXPECT_FALSE(u.play(toField(11) + "j" + esc + "j" + bt));
     EXPECT_EQ(cursor(), (CursorPos{20, 18}));
-    Session v;
+    Session v; // an N so, and Backtab goes to field 11
     EXPECT_TRUE(v.play(toField(11) + "j" + esc + "n" + bt + esc + enter));
     EXPECT_EQ(calc.fileName, "antenne");
-    EXPECT_TRUE(calc.writeFile);
+    EXPECT_FALSE(calc.writeFile);
 
-    Session w; // a letter typed while confirming goes into field 11, unconverted
-    EXPECT_TRUE(w.play(esc + "j" + enter));
+    Session w; // a letter typed while confirming goes into field 11; Enter checks it
+    EXPECT_FALSE(w.play(esc + "j" + enter));
     EXPECT_EQ(w.win.at(18, 20, 4), " OK ");
     EXPECT_EQ(w.win.at(38, 17, 1), "j");
-    EXPECT_FALSE(calc.writeFile);
+    EXPECT_TRUE(calc.writeFile);
 }
 
 TEST_F(ParameterForm, LeavesWithWavelengthAngularFrequencyAndTheFullWindow) {
