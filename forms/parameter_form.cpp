@@ -229,11 +229,15 @@ class ParameterEditor : public FieldEditor {
         --fieldNo;
     }
 
+    // The frequency is tested here as well: one kept from the initial value
+    // or an earlier pass was never tested against this wire.
     bool check() override {
         if (!rangeInOrder(xanf_, xend_)) {
             blockAt(kXendBelowXanf, kXanf);
         } else if (!rangeInOrder(yanf_, yend_)) {
             blockAt(kYanfAboveYend, kYend);
+        } else if (!frequencyAccepted(freq_, totalLength_, variant().model)) {
+            blockAt(kBadFrequency, kFreq);
         }
         return !blocked;
     }

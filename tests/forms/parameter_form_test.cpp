@@ -423,6 +423,52 @@ TEST_F(ParameterForm, EscChecksTheGridLimitsAgain) {
     EXPECT_EQ(calc.xanf, 1.0);
 }
 
+// Esc tests the frequency the form holds against the wire, also when it was
+// never typed: the same message at the same place, blocked on field 1.
+TEST_F(ParameterForm, EscChecksTheFrequencyHeldAgainstTheWire) {
+    const std::vector<ScreenRow> refused{
+        {20, std::string(29, ' ') + "      ungueltige Frequenz!",
+         std::string(29, '0') + std::string(31, '6') + std::string(15, '1') + "0"}};
+    std::vector<ScreenRow> typedAfterwards = confirmedOver(
+        std::string(59, '0') + "6" + std::string(15, '1') + "0"); // the message's last blank
+    typedAfterwards.push_back(
+        {2, std::string(29, ' ') + " Frequenz[MHz]:15",
+         std::string(29, '0') + std::string(15, '1') + "666666" + std::string(25, '1') + "0"});
+    struct Case {
+        const ProgramVariant* program;
+        double wireMetres;
+        std::string keys;
+        std::vector<ScreenRow> rows;
+        bool ended;
+        double freq;
+    };
+    for (const Case& c : {
+             Case{&kvarn7t, 10, esc + enter, refused, false, 3.65},
+             Case{&kvarn7k, 10, esc + enter, refused, false, 3.65},
+             Case{&kvarn7t, 10, esc + "15" + esc + enter, typedAfterwards, true, 15},
+             Case{&kvarn7t, 42, esc + enter, confirmedOver(), true, 3.65},
+         }) {
+        const std::vector<std::string> expected = maskWith(c.rows);
+        Session s(*c.program);
+        totalLength = c.wireMetres;
+        EXPECT_EQ(s.play(c.keys), c.ended) << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(testing::golden(s.con, 1, 25), ::testing::ElementsAreArray(expected))
+            << c.program->name << ' ' << c.wireMetres << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.freq, c.freq);
+        if (!c.ended) {
+            EXPECT_EQ(cursor(), (CursorPos{16, 1})); // on the frequency
+        }
+    }
+
+    // The next pass with the same wire takes the frequency that passed.
+    Session s;
+    totalLength = 10;
+    EXPECT_TRUE(s.play(esc + "15" + esc + enter));
+    calc.again = true;
+    EXPECT_TRUE(s.play(esc + enter));
+    EXPECT_EQ(calc.freq, 15.0);
+}
+
 TEST_F(ParameterForm, ConfirmationAndBacktabOutOfIt) {
     Session s;
     EXPECT_FALSE(s.play(esc));
