@@ -276,7 +276,7 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
         std::string keys;
         std::vector<ScreenRow> rows; // besides the confirmation
         std::string statusColours;   // what is left of the message shows behind it
-        double freq, power, xanf, xend, yend, yanf;
+        std::vector<double> values;  // freq, power, xanf, xend, yend, yanf
     };
     for (const Case& c : {
              Case{toField(4) + "-5" + esc + "-10" + esc + enter,
@@ -284,43 +284,23 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
                     std::string(29, '0') + std::string(10, '1') + "666666" + std::string(9, '1') +
                         "666666" + std::string(15, '1') + "0"}},
                   kConfirmedColours,
-                  3.65,
-                  100,
-                  -10,
-                  0,
-                  0,
-                  0},
+                  {3.65, 100, -10, 0, 0, 0}},
              Case{toField(6) + "10" + esc + "4" + esc + enter,
                   {{6, std::string(29, ' ') + " Yende:   4",
                     std::string(29, '0') + std::string(10, '1') + "666666" + std::string(30, '1') +
                         "0"}},
                   std::string(59, '0') + "66" + std::string(14, '1') + "0",
-                  3.65,
-                  100,
-                  0,
-                  0,
-                  4,
-                  0},
+                  {3.65, 100, 0, 0, 4, 0}},
              Case{toField(4) + "-5" + bt + "100" + esc + enter,
                   {{3, std::string(29, ' ') + " Leistung[W]:  100",
                     std::string(29, '0') + std::string(15, '1') + "666666" + std::string(25, '1') +
                         "0"}},
                   kConfirmedColours,
-                  3.65,
-                  100,
-                  0,
-                  0,
-                  0,
-                  0},
+                  {3.65, 100, 0, 0, 0, 0}},
              Case{"200" + esc + "5" + esc + enter,
                   {}, // no field to type into
                   std::string(59, '0') + "6" + std::string(15, '1') + "0",
-                  3.65,
-                  100,
-                  0,
-                  0,
-                  0,
-                  0},
+                  {3.65, 100, 0, 0, 0, 0}},
          }) {
         std::vector<ScreenRow> rows = c.rows;
         for (const ScreenRow& r : confirmedOver(c.statusColours))
@@ -332,7 +312,7 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
             << ::testing::PrintToString(c.keys);
         EXPECT_EQ((std::vector<double>{calc.freq, calc.power, calc.xanf, calc.xend, calc.yend,
                                        calc.yanf}),
-                  (std::vector<double>{c.freq, c.power, c.xanf, c.xend, c.yend, c.yanf}))
+                  c.values)
             << ::testing::PrintToString(c.keys);
     }
 }
