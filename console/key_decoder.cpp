@@ -87,6 +87,7 @@ struct Parsed {
     std::size_t used = 0; // bytes taken; 0 while the key is not complete
     std::uint8_t codes[2] = {0, 0};
     int count = 0;
+    bool cut = false; // an over-long sequence whose rest is still to come
 };
 
 Parsed one(std::size_t used, std::uint8_t code) {
@@ -113,7 +114,8 @@ bool isFinal(std::uint8_t b) {
     return b >= 0x40 && b <= 0x7e;
 }
 
-// A sequence that never ends is cut here and dropped as one unknown key.
+// No key's sequence is this long. A longer one is cut here as one unknown
+// key, and the rest of it, up to its final byte, is dropped unread.
 constexpr std::size_t kLongestSequence = 32;
 
 // A key that sends one byte below 128.
@@ -189,8 +191,12 @@ Parsed controlSequence(std::string_view p, bool timedOut) {
     const std::size_t paramEnd = i;
     while (i < p.size() && isIntermediate(static_cast<std::uint8_t>(p[i])))
         ++i;
-    if (i == p.size())
-        return (timedOut || i >= kLongestSequence) ? two(i, scan::Other) : kIncomplete;
+    if (i == p.size() && i >= kLongestSequence) {
+        Parsed unknown = two(i, scan::Other);
+        unknown.cut = true;
+        return unknown;
+    }
+    if (i == p.size()) return timedOut ? two(i, scan::Other) : kIncomplete;
     const auto b = static_cast<std::uint8_t>(p[i]);
     if (!isFinal(b)) {
         // Broken off by a byte that cannot be part of it: Alt with '[' or
@@ -262,12 +268,35 @@ std::uint8_t KeyDecoder::takeKey() {
 // is over, whatever is pending is taken as it stands.
 void KeyDecoder::decode(bool timedOut) {
     while (!pending_.empty()) {
+        if (skippingTail_) {
+            skipTail();
+            continue;
+        }
         Parsed key = parseKey(pending_, timedOut);
         if (key.used == 0) return;
         for (int k = 0; k < key.count; ++k)
             keys_.push_back(key.codes[k]);
         pending_.erase(0, key.used);
+        skippingTail_ = key.cut;
     }
+}
+
+// Drops the rest of a cut sequence up to and with its final byte, however
+// long it waits for it. A byte that cannot belong to a sequence ends it
+// early and is a key of its own.
+void KeyDecoder::skipTail() {
+    std::size_t k = 0;
+    while (k < pending_.size()) {
+        const auto b = static_cast<std::uint8_t>(pending_[k]);
+        if (isParameter(b) || isIntermediate(b)) {
+            ++k;
+            continue;
+        }
+        if (isFinal(b)) ++k; // the end of the sequence goes with it
+        skippingTail_ = false;
+        break;
+    }
+    pending_.erase(0, k);
 }
 
 } // namespace kvarn

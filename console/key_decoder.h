@@ -36,10 +36,12 @@ class KeyDecoder {
 
   private:
     void decode(bool timedOut);
+    void skipTail();
 
     std::string pending_; // bytes of a key that may not be complete yet
     std::deque<std::uint8_t> keys_;
-    int quietMs_ = 0; // time since the last byte, while bytes are pending
+    int quietMs_ = 0;           // time since the last byte, while bytes are pending
+    bool skippingTail_ = false; // an over-long sequence was cut; its rest is dropped
 };
 
 } // namespace kvarn

@@ -1,5 +1,6 @@
 #include "control/main_cycle.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "console/line_input.h"
@@ -61,9 +62,12 @@ void progressStep(double yp) {
     // A scan that runs past midnight sees the clock go back: the elapsed time
     // then spans the day boundary, never a negative time.
     if (elapsed < 0) elapsed += kTenthsPerDay;
+    // The last row's sum may lie a little below yanf (rowLaid lays it all the
+    // same); below it no metres of rows are left.
+    const long double metresLeft = std::max(static_cast<long double>(yp) - calc.yanf, 0.0L);
     calc.rest = static_cast<double>(static_cast<long double>(elapsed) /
                                     (static_cast<long double>(calc.yend) - yp + calc.step) *
-                                    (static_cast<long double>(yp) - calc.yanf) / 10.0L);
+                                    metresLeft / 10.0L);
     long double percent = (static_cast<long double>(calc.yend) + 1 - yp) /
                           (static_cast<long double>(calc.yend) + 1 - calc.yanf) * 100.0L;
     writeText(output, "Berechnet sind ");

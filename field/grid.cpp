@@ -10,12 +10,19 @@ bool stepAccepted(double step) {
     return step > 0;
 }
 
+// A step such as 0.1 has no exact binary form, so the repeated sums drift:
+// twenty additions of 0.1 to 0 give 2.0000000000000004, and the column at 2
+// the user asked for would be lost. A sum less than a billionth of a step
+// beyond the limit counts as reaching it. The sums themselves are used as
+// they are, so every position stays what the addition gives.
+constexpr long double kLimitMargin = 1e-9L; // in steps
+
 bool columnLaid(const Grid& grid, double xp) {
-    return xp <= grid.xend;
+    return xp <= grid.xend + kLimitMargin * grid.step;
 }
 
 bool rowLaid(const Grid& grid, double yp) {
-    return yp >= grid.yanf;
+    return yp >= grid.yanf - kLimitMargin * grid.step;
 }
 
 long gridColumns(const Grid& grid) {

@@ -19,10 +19,12 @@ bool rangeInOrder(double first, double last);
 bool stepAccepted(double step);
 
 // Whether the column at xp, reached from xanf by repeated addition of the
-// step, is laid.
+// step, is laid: xp <= xend + 1e-9 * step, the right-hand side in extended
+// precision.
 bool columnLaid(const Grid& grid, double xp);
 // Whether the row at yp, reached from yend by repeated subtraction of the
-// step, is laid.
+// step, is laid: yp >= yanf - 1e-9 * step, the right-hand side in extended
+// precision.
 bool rowLaid(const Grid& grid, double yp);
 
 // How many columns and rows the grid lays (step above 0; counted point by

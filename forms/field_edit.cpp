@@ -44,6 +44,7 @@ void FieldEditor::run() {
     entry.clear();
     entryPos = 1;
     fieldNo = 1;
+    refusedField_ = 0;
     cursorToField(fieldNo);
     setBackground(kEditColour);
 
@@ -54,7 +55,7 @@ void FieldEditor::run() {
         else if (key == key::Tab && fieldNo < fieldCount())
             tabStep();
         else if (key == key::Enter && confirming)
-            done = true; // anything still typed is dropped
+            enterStep();
         else if (key == key::TwoCode)
             twoCodeStep();
         else if (key == key::Backspace && !confirming)
@@ -65,12 +66,17 @@ void FieldEditor::run() {
 }
 
 void FieldEditor::characterStep(std::uint8_t ch) {
-    blocked = false;
+    if (blocked) endBlock();
     if (fieldNo < 1 || fieldNo > fieldCount()) return; // no field to type into
+    // Typed text stands in the editing colour, also while the confirmation
+    // shows in its own.
+    if (confirming) setBackground(kEditColour);
 
     const FieldKind kind = field(fieldNo).kind;
     if (kind == FieldKind::letter) {
-        // The letter stands on the field's cell; the next one replaces it.
+        // The letter stands on the field's cell, wherever the cursor stood;
+        // the next one replaces it.
+        cursorToField(fieldNo);
         entry.assign(1, static_cast<char>(ch));
         entryPos = 2;
         writeChar(output, static_cast<char>(ch));
@@ -82,7 +88,10 @@ void FieldEditor::characterStep(std::uint8_t ch) {
     const std::uint16_t limit = entryLimit(kind);
     static_assert(kEntryCapacity >= 12, "an entry must hold the longest field");
     if (entryPos == 1) {
-        // The first character blanks the value shown from earlier.
+        // The first character blanks the value shown from earlier. The
+        // cursor may stand elsewhere (behind a message, on the " OK "
+        // marker): what is typed goes into the field all the same.
+        cursorToField(fieldNo);
         writeText(output, std::string(limit, ' '));
         endWrite(output);
         cursorToField(fieldNo);
@@ -96,31 +105,59 @@ void FieldEditor::characterStep(std::uint8_t ch) {
     }
 }
 
+// A refused text stands in its field only as long as its message blocks
+// the form; then the field shows again the value it holds, and the cursor
+// stays where it stood.
+void FieldEditor::endBlock() {
+    blocked = false;
+    if (refusedField_ == 0) return;
+    const int col = screen.cursorX();
+    const int row = screen.cursorY();
+    drawValue(refusedField_);
+    refusedField_ = 0;
+    gotoXY(static_cast<std::uint8_t>(col), static_cast<std::uint8_t>(row));
+}
+
 void FieldEditor::eraseStep() {
     if (entryPos <= 1) return; // a value shown from earlier is never erased
-    writeChar(output, '\b');   // back, a blank over the character, back again
+    if (field(fieldNo).kind == FieldKind::letter) {
+        // The cursor stands on the letter, not behind it: the typed letter
+        // gives way to the one the field holds.
+        --entryPos;
+        drawValue(fieldNo);
+        cursorToField(fieldNo);
+        return;
+    }
+    writeChar(output, '\b'); // back, a blank over the character, back again
     writeChar(output, ' ');
     writeChar(output, '\b');
     endWrite(output);
     --entryPos;
 }
 
-// Leaving the confirmation for field `next`. A character typed while it
-// showed belongs to the current field; it is carried on only when the cursor
-// returns to that same field, never into another one.
-void FieldEditor::endConfirmation(std::int16_t next) {
+// Text typed while the confirmation shows stands in its field and has not
+// been checked: Enter then checks it as Esc would, and only Enter on the
+// confirmation that follows ends the form.
+void FieldEditor::enterStep() {
+    if (entryPos > 1)
+        checkStep();
+    else
+        done = true;
+}
+
+void FieldEditor::endConfirmation() {
     confirming = false;
-    if (next != fieldNo) entryPos = 1;
     setBackground(kEditColour);
 }
 
+// Leaving a field converts what was typed into it, also when the
+// confirmation showed meanwhile.
 void FieldEditor::tabStep() {
     if (blocked) return;
+    if (entryPos > 1) convertStep();
     if (confirming) {
-        endConfirmation(1);
+        endConfirmation();
         fieldNo = 0; // the step below lands on field 1
-    } else if (entryPos > 1) {
-        convertStep();
     }
     ++fieldNo;
     arrivedByTab();
@@ -133,13 +170,12 @@ void FieldEditor::twoCodeStep() {
     // second code is read here so that it cannot type a letter either.
     if (blocked || second != scan::Backtab) return;
 
+    if (entryPos > 1) convertStep();
     if (confirming) {
-        const std::int16_t next = fieldAfterConfirmation();
-        endConfirmation(next);
-        fieldNo = next;
-    } else {
-        if (entryPos > 1) convertStep();
-        if (fieldNo > 1) --fieldNo;
+        endConfirmation();
+        fieldNo = fieldAfterConfirmation();
+    } else if (fieldNo > 1) {
+        --fieldNo;
     }
     cursorToField(fieldNo);
 }
@@ -155,7 +191,9 @@ void FieldEditor::convertStep() {
     }
     double value = 0;
     if (convertNumber(entry, value)) {
+        const std::int16_t converted = fieldNo;
         storeNumber(value);
+        if (blocked) refusedField_ = converted;
     } else {
         // Right after the typed text; the field keeps its value.
         writeText(output, kConversionError);

@@ -54,7 +54,8 @@ class FieldEditor {
     FieldEditor(const FieldEditor&) = delete;
     FieldEditor& operator=(const FieldEditor&) = delete;
 
-    // Runs the key loop from field 1 until Enter confirms a passed check.
+    // Runs the key loop from field 1 until Enter confirms a passed check of
+    // everything typed.
     void run();
 
     // The loop's state, shared with the form's steps.
@@ -77,7 +78,9 @@ class FieldEditor {
     // What the form supplies.
     // Whether the current field (fieldNo, possibly 0) takes this character.
     virtual bool accepts(std::uint8_t ch) const = 0;
-    // A number typed into the current field converted to v.
+    // A number typed into the current field converted to v. A form that
+    // refuses it writes its message and sets blocked; the refused text then
+    // stays in the field until the block ends.
     virtual void storeNumber(double v) = 0;
     // The text typed into the current letter or name field.
     virtual void storeText(std::string_view text) = 0;
@@ -90,20 +93,27 @@ class FieldEditor {
     virtual std::int16_t fieldAfterConfirmation() const { return fieldNo; }
     // The confirmation has just begun; the marker is written next.
     virtual void confirmationBegun() {}
+    // Draws field n's value as the form shows it, over whatever stands in
+    // the field; the cursor may be left anywhere. A form whose fields show
+    // nothing but what was typed into them draws nothing.
+    virtual void drawValue(int /*n*/) {}
 
   private:
     void characterStep(std::uint8_t ch);
+    void endBlock();
     void eraseStep();
     void tabStep();
     void twoCodeStep();
     void convertStep();
     void checkStep();
+    void enterStep();
     void showConfirmation();
-    void endConfirmation(std::int16_t next);
+    void endConfirmation();
 
     std::span<const FormField> fields_;
     FormCell statusLine_;
     FormCell marker_;
+    std::int16_t refusedField_ = 0; // shows a refused text; 0: none
 };
 
 } // namespace kvarn

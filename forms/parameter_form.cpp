@@ -47,6 +47,8 @@ constexpr std::array<FormField, 12> kFields{{
     {{20, 18}, FieldKind::name},   // file name
 }};
 
+constexpr std::uint8_t kWindowColour = 9; // blue: the form's window
+
 constexpr FormCell kStatusLine{1, 19};
 constexpr FormCell kMarker{18, 20};
 constexpr FormCell kFileNameLabelCell{1, 18};
@@ -77,6 +79,20 @@ void writeAt(FormCell cell, std::string_view text) {
     endWrite(output);
 }
 
+void writeNumberAt(int n, double value, int decimals) {
+    const FormCell cell = kFields[static_cast<std::size_t>(n - 1)].cell;
+    gotoXY(cell.col, cell.row);
+    writeReal(output, value, 6, decimals);
+    endWrite(output);
+}
+
+void writeLetterAt(int n, char letter) {
+    const FormCell cell = kFields[static_cast<std::size_t>(n - 1)].cell;
+    gotoXY(cell.col, cell.row);
+    writeChar(output, letter);
+    endWrite(output);
+}
+
 class ParameterEditor : public FieldEditor {
   public:
     ParameterEditor(double& freq, double& power, double& xanf, double& xend, double& yanf,
@@ -86,6 +102,45 @@ class ParameterEditor : public FieldEditor {
           xend_(xend), yanf_(yanf), yend_(yend), step_(step), height_(height),
           fieldMode_(fieldMode), singleValues_(singleValues), writeFile_(writeFile),
           fileName_(fileName), totalLength_(totalLength) {}
+
+    // The labels, the help lines and every field's value.
+    void drawMask() {
+        clearWindow();
+        setWindow(30, 2, 75, 23);
+        setBackground(kWindowColour);
+        clearWindow();
+
+        writeAt({1, 1}, " Frequenz[MHz]:");
+        writeAt({1, 2}, " Leistung[W]:");
+        writeAt({1, 3}, " Koordinaten des Berechnungsfeldes:");
+        writeAt({1, 4}, " Xanfang:");
+        writeAt({19, 4}, " Xende:");
+        writeAt({1, 5}, " Yende:");
+        writeAt({1, 6}, " Yanfang:");
+        writeAt({20, 6}, "Schrittweite:");
+        writeAt({1, 7}, " Berechnungshoehe:");
+        writeAt({1, 8}, " Berechnungsmodus");
+        writeAt({4, 9}, " radiale E-Feldst.(R)");
+        writeAt({4, 10}, " tangentiale E-Feldst.(T)");
+        writeAt({4, 11}, " gesamte E-Feldst.(E)");
+        writeAt({4, 12}, " magnetische Feldst.(M)");
+        writeAt({4, 13}, " E-Feldst. aus der magnet.(Z):");
+        writeAt({1, 14}, " Ausgabemodus");
+        writeAt({4, 15}, " Einzelwertausgabe(E)");
+        writeAt({4, 16}, " nur Maximalwert(M):");
+        writeAt({1, 17}, " Daten auch in Datei schreiben(j/n):");
+        if (writeFile_) writeAt(kFileNameLabelCell, kFileNameLabel);
+
+        setBackground(5);
+        writeAt({1, 19}, " Feldwechsel mit Tab / Backtab");
+        writeAt({1, 21}, " Eingabeende: Taste ESC");
+
+        setBackground(kEditColour);
+        for (int n = kFreq; n <= kOutputMode; ++n)
+            drawValue(n);
+        if (singleValues_) drawValue(kWriteFile);
+        if (writeFile_) drawValue(kFileName);
+    }
 
   private:
     bool accepts(std::uint8_t ch) const override {
@@ -174,11 +229,15 @@ class ParameterEditor : public FieldEditor {
         --fieldNo;
     }
 
+    // The frequency is tested here as well: one kept from the initial value
+    // or an earlier pass was never tested against this wire.
     bool check() override {
         if (!rangeInOrder(xanf_, xend_)) {
             blockAt(kXendBelowXanf, kXanf);
         } else if (!rangeInOrder(yanf_, yend_)) {
             blockAt(kYanfAboveYend, kYend);
+        } else if (!frequencyAccepted(freq_, totalLength_, variant().model)) {
+            blockAt(kBadFrequency, kFreq);
         }
         return !blocked;
     }
@@ -196,6 +255,56 @@ class ParameterEditor : public FieldEditor {
         writeAt(kFileNameLabelCell, kFileNameLabel);
         setBackground(kEditColour);
         writeAt(field(kFileName).cell, fileName_);
+    }
+
+    // Field n's value as the mask shows it, in the editing colour.
+    void drawValue(int n) override {
+        switch (n) {
+        case kFreq:
+            writeNumberAt(n, freq_, 2);
+            break;
+        case kPower:
+            writeNumberAt(n, power_, 1);
+            break;
+        case kXanf:
+            writeNumberAt(n, xanf_, 1);
+            break;
+        case kXend:
+            writeNumberAt(n, xend_, 1);
+            break;
+        case kYend:
+            writeNumberAt(n, yend_, 1);
+            break;
+        case kYanf:
+            writeNumberAt(n, yanf_, 1);
+            break;
+        case kStep:
+            writeNumberAt(n, step_, 1);
+            break;
+        case kHeight:
+            writeNumberAt(n, height_, 1);
+            break;
+        case kFieldMode:
+            writeLetterAt(n, fieldMode_);
+            break;
+        case kOutputMode:
+            writeLetterAt(n, singleValues_ ? 'E' : 'M');
+            break;
+        case kWriteFile:
+            if (singleValues_) {
+                writeLetterAt(n, writeFile_ ? 'J' : 'N');
+            } else { // maximum only: the mask leaves the cell as the window is
+                setBackground(kWindowColour);
+                writeLetterAt(n, ' ');
+                setBackground(kEditColour);
+            }
+            break;
+        case kFileName:
+            writeAt(field(kFileName).cell, fileName_);
+            break;
+        default:
+            break;
+        }
     }
 
     std::int16_t fieldAfterConfirmation() const override {
@@ -219,78 +328,15 @@ class ParameterEditor : public FieldEditor {
     double totalLength_;
 };
 
-void writeNumberAt(int n, double value, int decimals) {
-    const FormCell cell = kFields[static_cast<std::size_t>(n - 1)].cell;
-    gotoXY(cell.col, cell.row);
-    writeReal(output, value, 6, decimals);
-    endWrite(output);
-}
-
-void writeLetterAt(int n, char letter) {
-    const FormCell cell = kFields[static_cast<std::size_t>(n - 1)].cell;
-    gotoXY(cell.col, cell.row);
-    writeChar(output, letter);
-    endWrite(output);
-}
-
-void drawMask(double freq, double power, double xanf, double xend, double yanf, double yend,
-              double step, double height, char fieldMode, bool singleValues, bool writeFile,
-              const std::string& fileName) {
-    clearWindow();
-    setWindow(30, 2, 75, 23);
-    setBackground(9);
-    clearWindow();
-
-    writeAt({1, 1}, " Frequenz[MHz]:");
-    writeAt({1, 2}, " Leistung[W]:");
-    writeAt({1, 3}, " Koordinaten des Berechnungsfeldes:");
-    writeAt({1, 4}, " Xanfang:");
-    writeAt({19, 4}, " Xende:");
-    writeAt({1, 5}, " Yende:");
-    writeAt({1, 6}, " Yanfang:");
-    writeAt({20, 6}, "Schrittweite:");
-    writeAt({1, 7}, " Berechnungshoehe:");
-    writeAt({1, 8}, " Berechnungsmodus");
-    writeAt({4, 9}, " radiale E-Feldst.(R)");
-    writeAt({4, 10}, " tangentiale E-Feldst.(T)");
-    writeAt({4, 11}, " gesamte E-Feldst.(E)");
-    writeAt({4, 12}, " magnetische Feldst.(M)");
-    writeAt({4, 13}, " E-Feldst. aus der magnet.(Z):");
-    writeAt({1, 14}, " Ausgabemodus");
-    writeAt({4, 15}, " Einzelwertausgabe(E)");
-    writeAt({4, 16}, " nur Maximalwert(M):");
-    writeAt({1, 17}, " Daten auch in Datei schreiben(j/n):");
-    if (writeFile) writeAt(kFileNameLabelCell, kFileNameLabel);
-
-    setBackground(5);
-    writeAt({1, 19}, " Feldwechsel mit Tab / Backtab");
-    writeAt({1, 21}, " Eingabeende: Taste ESC");
-
-    setBackground(kEditColour);
-    writeNumberAt(kFreq, freq, 2);
-    writeNumberAt(kPower, power, 1);
-    writeNumberAt(kXanf, xanf, 1);
-    writeNumberAt(kXend, xend, 1);
-    writeNumberAt(kYend, yend, 1);
-    writeNumberAt(kYanf, yanf, 1);
-    writeNumberAt(kStep, step, 1);
-    writeNumberAt(kHeight, height, 1);
-    writeLetterAt(kFieldMode, fieldMode);
-    writeLetterAt(kOutputMode, singleValues ? 'E' : 'M');
-    if (singleValues) writeLetterAt(kWriteFile, writeFile ? 'J' : 'N');
-    if (writeFile) writeAt(kFields[kFileName - 1].cell, fileName);
-}
-
 } // namespace
 
 void parameterForm(double& freq, double& lambda, double& omega, double& power, double& xanf,
                    double& xend, double& yanf, double& yend, double& step, double& height,
                    char& fieldMode, bool& singleValues, bool& writeFile, std::string& fileName,
                    bool& again, double& antennaLength) {
-    drawMask(freq, power, xanf, xend, yanf, yend, step, height, fieldMode, singleValues, writeFile,
-             fileName);
     ParameterEditor editor(freq, power, xanf, xend, yanf, yend, step, height, fieldMode,
                            singleValues, writeFile, fileName, antennaLength);
+    editor.drawMask();
     editor.blocked = false;
     if (!again) fileName = "antenne";
     editor.run();

@@ -175,6 +175,32 @@ TEST(KeyDecoder, UnknownSequencesNeverArriveAsCharacters) {
     });
 }
 
+// A sequence longer than any key's is skipped up to its final byte, however
+// long, and never types its tail.
+TEST(KeyDecoder, OverLongSequencesAreOneUnknownKey) {
+    const std::string ones(40, '1');
+    const std::string csi = "\x1b[" + ones;
+    expectRows({
+        {csi + "~", {0, 255}},
+        {csi + "~5", {0, 255, '5'}},                       // the next key is its own
+        {"\x1b[" + std::string(300, '2') + "A", {0, 255}}, // far beyond the cut
+        {"\x1b[1;" + ones + " q", {0, 255}},               // parameters, an intermediate
+        {"\x1bO" + ones + "P", {0, 255}},
+        {csi + "\r7", {0, 255, 13, '7'}},  // cut by a control byte, which is a key
+        {csi + "\x1b[B", {0, 255, 0, 80}}, // cut by the next sequence
+    });
+
+    // Its tail arriving after a pause is skipped all the same.
+    KeyDecoder d;
+    d.feed(csi);
+    d.elapse(KeyDecoder::kEscapeWaitMs);
+    d.feed("1111~x");
+    Codes codes;
+    while (d.hasKey())
+        codes.push_back(d.takeKey());
+    EXPECT_EQ(codes, (Codes{0, 255, 'x'}));
+}
+
 TEST(KeyDecoder, Utf8CharactersUpTo255AreOneByte) {
     expectRows({
         {"\xc3\xa4", {0xe4}},        // a-umlaut

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "control/calc_params.h"
@@ -40,13 +41,24 @@ TEST_F(MainCycleTest, InitialValues) {
     EXPECT_FALSE(calc.writeFile);
 }
 
+// Every position is the repeated sum in double precision; a sum that drifts
+// less than a billionth of a step past the limit still lays its column or
+// row, so the limit the user typed is reached.
 TEST_F(MainCycleTest, ColumnsAndRowsFollowTheRepeatedAddition) {
     struct Case {
         double from, to, step;
-        int count;
+        int columns, rows;
     } cases[] = {
-        {0, 1, 0.1, 11}, // the tenth addition lands just below 1
-        {0, 0, 1, 1},    {0, 2, 1, 3}, {-3, 3, 0.5, 13}, {0, 0.3, 0.1, 3},
+        {0, 1, 0.1, 11, 11},  // the tenth addition lands just below 1
+        {0, 2, 0.1, 21, 21},  // the twentieth just above 2, the row sum just below 0
+        {0, 0.3, 0.1, 4, 4},  // 0.30000000000000004 and -2.8e-17
+        {-5, 5, 0.7, 15, 15}, // 4.8000000000000007 and -4.8000000000000007
+        {0, 1, 0.3, 4, 4},    // 0.9 is the last: the end is not reached
+        {-2, 1, 0.3, 11, 11}, // only the column sum drifts past its limit
+        {-1, 2, 0.3, 11, 11}, // only the row sum drifts past its limit
+        {-3, 3, 0.5, 13, 13}, // a binary fraction never drifts
+        {0, 2, 1, 3, 3},      // whole metres
+        {0, 0, 1, 1, 1},      // one point
     };
     for (auto c : cases) {
         resetProgramState();
@@ -60,11 +72,12 @@ TEST_F(MainCycleTest, ColumnsAndRowsFollowTheRepeatedAddition) {
         setWindow(1, 1, 200, 60);
         scanAndReport();
         // title, unit line, empty line, column header, empty line, then rows
-        EXPECT_EQ(valuesAfterLabel(con.row(4), 5), c.count) << c.from << ".." << c.to;
-        int rows = 0;
-        while (!con.rows()[5 + rows].empty())
-            ++rows;
-        EXPECT_EQ(rows, c.count) << c.from << ".." << c.to;
+        EXPECT_EQ(valuesAfterLabel(con.row(4), 5), c.columns) << c.from << ".." << c.to;
+        int rows = 0, uneven = 0;
+        for (; !con.rows()[5 + rows].empty(); ++rows)
+            uneven += valuesAfterLabel(con.rows()[5 + rows], 5) != c.columns;
+        EXPECT_EQ(uneven, 0) << "rows with a cell count unlike the header's";
+        EXPECT_EQ(rows, c.rows) << c.from << ".." << c.to;
         EXPECT_EQ(con.rows()[6 + rows].substr(0, 19), "Maximalwert bei x: ");
     }
 }
@@ -96,20 +109,31 @@ TimeOfDay fixedClock() {
     return {10, 0, 0, 0};
 }
 
+int ticks = 0;
+// A second goes by between any two readings.
+TimeOfDay tickingClock() {
+    return {10, 0, static_cast<std::uint16_t>(ticks++), 0};
+}
+
 TEST_F(MainCycleTest, ProgressLineOfTheLastRow) {
-    setClockSource(&fixedClock);
     calc.singleValues = false;
     struct Case {
-        double yend, yanf;
+        double yend, yanf, step;
+        ClockSource clock;
         const char* line;
     } cases[] = {
-        {10, 0, "Berechnet sind 100 %, verbleibende Zeit:     0 Sekunden"},
-        {10, 0.5, "Berechnet sind 95 %, verbleibende Zeit:     0 Sekunden"},
+        {10, 0, 1, &fixedClock, "Berechnet sind 100 %, verbleibende Zeit:     0 Sekunden"},
+        {10, 0.5, 1, &fixedClock, "Berechnet sind 95 %, verbleibende Zeit:     0 Sekunden"},
+        // The last row's sum lies a little below 0: still no time left.
+        {2, 0, 0.1, &tickingClock, "Berechnet sind 100 %, verbleibende Zeit:     0 Sekunden"},
     };
     for (auto c : cases) {
         MemoryConsole con;
+        setClockSource(c.clock);
+        ticks = 0;
         calc.yend = c.yend;
         calc.yanf = c.yanf;
+        calc.step = c.step;
         scanAndReport();
         // each progress line overwrote the one before; the last stays, then
         // the empty line end and the summary follow

@@ -63,6 +63,12 @@ class TestForm : public FieldEditor {
     void storeText(std::string_view text) override {
         stored.push_back({fieldNo, std::string(text)});
     }
+    // The held value of every field shows as a '#'.
+    void drawValue(int n) override {
+        cursorToField(n);
+        writeChar(output, '#');
+        endWrite(output);
+    }
     std::int16_t fieldAfterConfirmation() const override {
         return afterConfirmation != 0 ? afterConfirmation : fieldNo;
     }
@@ -174,7 +180,7 @@ TEST(FieldEdit, BackspaceErasesOnlyWhatWasTyped) {
     EXPECT_EQ(t.form.stored, (std::vector<Stored>{{1, "15"}}));
 }
 
-TEST(FieldEdit, BackspaceInALetterFieldLeavesTheLetterShownButDropsIt) {
+TEST(FieldEdit, BackspaceInALetterFieldShowsTheHeldLetterAgain) {
     Session s;
     EXPECT_FALSE(s.play(tab + tab + "ab"));
     EXPECT_EQ(s.text(2, 3, 1), "b"); // each letter replaces the last
@@ -182,13 +188,13 @@ TEST(FieldEdit, BackspaceInALetterFieldLeavesTheLetterShownButDropsIt) {
 
     Session t;
     EXPECT_FALSE(t.play(tab + tab + "a" + bs));
-    EXPECT_EQ(t.text(1, 3, 2), " a"); // the cell left of the field is blanked
-    EXPECT_EQ(cursor(), (CursorPos{1, 3}));
+    EXPECT_EQ(t.text(1, 3, 2), " #"); // the cell left of the field stays as it was
+    EXPECT_EQ(cursor(), (CursorPos{2, 3}));
     EXPECT_EQ(t.form.entryPos, 1);
 
     Session u;
     EXPECT_FALSE(u.play(tab + tab + "a" + bs + "c" + tab));
-    EXPECT_EQ(u.text(1, 3, 2), "ca"); // echoed left of the field; the old letter stays
+    EXPECT_EQ(u.text(1, 3, 2), " c"); // the next letter goes into the field all the same
     EXPECT_EQ(u.form.stored, (std::vector<Stored>{{3, "c"}}));
     EXPECT_EQ(u.form.fieldNo, 4);
 }
@@ -248,14 +254,20 @@ TEST(FieldEdit, PassingCheckShowsTheConfirmationAndEnterEndsTheForm) {
     EXPECT_FALSE(u.form.done);
 }
 
-TEST(FieldEdit, DigitTypedWhileConfirmingBlanksTheMarkerAndIsNotConverted) {
+TEST(FieldEdit, DigitTypedWhileConfirmingIsCheckedByEnter) {
     Session s;
     gotoXY(2, 1);
     writeText(output, "  17.0");
-    EXPECT_TRUE(s.play(esc + "5" + enter));
-    EXPECT_EQ(s.text(5, 7, 8), "        "); // six cells blanked from the O on
-    EXPECT_EQ(s.text(2, 1, 6), "5 17.0");   // echoed on the field, not blanked there
-    EXPECT_TRUE(s.form.stored.empty());
+    EXPECT_FALSE(s.play(esc + "5" + enter));
+    EXPECT_EQ(s.text(2, 1, 6), "5     "); // the field is blanked as ever
+    EXPECT_EQ(s.backgroundAt(2, 1), 6);
+    EXPECT_EQ(s.form.stored, (std::vector<Stored>{{1, "5"}}));
+    EXPECT_EQ(s.form.checksRun, 2); // Esc, then Enter
+    EXPECT_TRUE(s.form.confirming);
+    EXPECT_EQ(cursor(), (CursorPos{6, 7})); // on the O of the new confirmation
+
+    Session t; // Enter on that confirmation ends the form
+    EXPECT_TRUE(t.play(esc + "5" + enter + enter));
 }
 
 TEST(FieldEdit, TabAndBacktabEndTheConfirmation) {
@@ -281,23 +293,23 @@ TEST(FieldEdit, TabAndBacktabEndTheConfirmation) {
 }
 
 // A character typed while the confirmation shows belongs to the current
-// field: it goes on there when the cursor returns to that field, and is
-// dropped rather than stored into another field.
-TEST(FieldEdit, TextTypedWhileConfirmingStaysWithItsField) {
+// field: leaving the confirmation with Tab or Backtab converts it there, as
+// leaving the field does, and never stores it into another field.
+TEST(FieldEdit, TextTypedWhileConfirmingIsConvertedWhereItStands) {
     Session s;
     EXPECT_FALSE(s.play(tab + esc + "5" + bt + "0" + tab));
-    EXPECT_EQ(s.form.stored, (std::vector<Stored>{{2, "50"}}));
+    EXPECT_EQ(s.form.stored, (std::vector<Stored>{{2, "5"}, {2, "0"}}));
 
     Session t;
     EXPECT_FALSE(t.play(tab + esc + "5" + tab + "3" + tab));
-    EXPECT_EQ(t.form.stored, (std::vector<Stored>{{1, "3"}}));
+    EXPECT_EQ(t.form.stored, (std::vector<Stored>{{2, "5"}, {1, "3"}}));
     EXPECT_EQ(t.text(2, 1, 6), "3     "); // field 1 is blanked as usual
 
     Session u;
     u.form.afterConfirmation = 4;
     EXPECT_FALSE(u.play(tab + tab + esc + "x" + bt + esc));
     EXPECT_EQ(u.form.fieldNo, 4);
-    EXPECT_TRUE(u.form.stored.empty()); // the letter did not become a name
+    EXPECT_EQ(u.form.stored, (std::vector<Stored>{{3, "x"}})); // not a name
 }
 
 TEST(FieldEdit, WhileBlockedOnlyACharacterActs) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "console/text_out.h"
@@ -11,6 +12,7 @@
 #include "control/program_variant.h"
 #include "field/antenna.h"
 #include "forms/form_support.h"
+#include "support/screen_golden.h"
 
 namespace kvarn {
 namespace {
@@ -69,6 +71,39 @@ struct Session {
 };
 
 class ParameterForm : public ::testing::Test {};
+
+// A screen row as testing::golden gives it: the text, and the background
+// digits after the "|".
+struct ScreenRow {
+    int row;
+    std::string text;
+    std::string colours;
+};
+
+// The whole screen of the form at the initial values, as it stands before
+// the first key, with the given rows in place of the mask's.
+std::vector<std::string> maskWith(const std::vector<ScreenRow>& rows) {
+    Session mask;
+    mask.play("");
+    std::vector<std::string> lines = testing::golden(mask.con, 1, 25);
+    for (const ScreenRow& r : rows) {
+        lines[static_cast<std::size_t>(2 * r.row - 2)] = r.text;
+        lines[static_cast<std::size_t>(2 * r.row - 1)] = "|" + r.colours;
+    }
+    return lines;
+}
+
+// The status line's colours when the confirmation line covers all of what
+// it held.
+const std::string kConfirmedColours = std::string(59, '0') + std::string(16, '1') + "0";
+
+// Rows 20 and 21 after a passed check: the confirmation line over what the
+// status line held (its colours), and the " OK " marker.
+std::vector<ScreenRow> confirmedOver(const std::string& statusColours = kConfirmedColours) {
+    return {{20, std::string(29, ' ') + "  Zur Korrektur Tab / Backtab", statusColours},
+            {21, std::string(47, ' ') + "OK",
+             std::string(29, '0') + std::string(17, '1') + "2222" + std::string(25, '1') + "0"}};
+}
 
 TEST_F(ParameterForm, MaskShowsEveryLabelAndValueAtItsCell) {
     Session s;
@@ -234,6 +269,98 @@ TEST_F(ParameterForm, RefusedGridLimitsBlockTheFieldUntilACharacter) {
     EXPECT_EQ(cursor(), (CursorPos{26, 4})); // field 4
 }
 
+// After a refusal the next character goes into the field it is typed in,
+// wherever the cursor stood, and the refused field shows its value again.
+TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
+    struct Case {
+        std::string keys;
+        std::vector<ScreenRow> rows; // besides the confirmation
+        std::string statusColours;   // what is left of the message shows behind it
+        std::vector<double> values;  // freq, power, xanf, xend, yend, yanf
+    };
+    for (const Case& c : {
+             Case{toField(4) + "-5" + esc + "-10" + esc + enter,
+                  {{5, std::string(29, ' ') + " Xanfang: -10      Xende:   0.0",
+                    std::string(29, '0') + std::string(10, '1') + "666666" + std::string(9, '1') +
+                        "666666" + std::string(15, '1') + "0"}},
+                  kConfirmedColours,
+                  {3.65, 100, -10, 0, 0, 0}},
+             Case{toField(6) + "10" + esc + "4" + esc + enter,
+                  {{6, std::string(29, ' ') + " Yende:   4",
+                    std::string(29, '0') + std::string(10, '1') + "666666" + std::string(30, '1') +
+                        "0"}},
+                  std::string(59, '0') + "66" + std::string(14, '1') + "0",
+                  {3.65, 100, 0, 0, 4, 0}},
+             Case{toField(4) + "-5" + bt + "100" + esc + enter,
+                  {{3, std::string(29, ' ') + " Leistung[W]:  100",
+                    std::string(29, '0') + std::string(15, '1') + "666666" + std::string(25, '1') +
+                        "0"}},
+                  kConfirmedColours,
+                  {3.65, 100, 0, 0, 0, 0}},
+             Case{"200" + esc + "5" + esc + enter,
+                  {}, // no field to type into
+                  std::string(59, '0') + "6" + std::string(15, '1') + "0",
+                  {3.65, 100, 0, 0, 0, 0}},
+         }) {
+        std::vector<ScreenRow> rows = c.rows;
+        for (const ScreenRow& r : confirmedOver(c.statusColours))
+            rows.push_back(r);
+        const std::vector<std::string> expected = maskWith(rows);
+        Session s;
+        EXPECT_TRUE(s.play(c.keys)) << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(testing::golden(s.con, 1, 25), ::testing::ElementsAreArray(expected))
+            << ::testing::PrintToString(c.keys);
+        EXPECT_EQ((std::vector<double>{calc.freq, calc.power, calc.xanf, calc.xend, calc.yend,
+                                       calc.yanf}),
+                  c.values)
+            << ::testing::PrintToString(c.keys);
+    }
+}
+
+// Backspace in a letter field drops the typed letter and shows the one the
+// field holds, on its own cell.
+TEST_F(ParameterForm, BackspaceInALetterFieldShowsTheLetterInUse) {
+    const std::string bs(keys::Backspace);
+    struct Case {
+        std::string keys;
+        std::vector<ScreenRow> rows; // besides the confirmation
+        char fieldMode;
+        bool singleValues, writeFile;
+    };
+    for (const Case& c : {
+             Case{toField(9) + "r" + bs + esc + enter, {}, 'E', true, false},
+             Case{toField(11) + "j" + bs + esc + enter, {}, 'E', true, false},
+             Case{
+                 toField(9) + "r" + bs + "t" + esc + enter,
+                 {{14, std::string(32, ' ') + " E-Feldst. aus der magnet.(Z): t",
+                   std::string(29, '0') + std::string(34, '1') + "6" + std::string(11, '1') + "0"}},
+                 'T',
+                 true,
+                 false},
+             // Maximum only: field 11 shows no answer, as in the mask.
+             Case{toField(10) + "m" + tab + "j" + bs + esc + enter,
+                  {{17, std::string(32, ' ') + " nur Maximalwert(M): m",
+                    std::string(29, '0') + std::string(24, '1') + "6" + std::string(21, '1') + "0"},
+                   {18, std::string(29, ' ') + " Daten auch in Datei schreiben(j/n):",
+                    std::string(29, '0') + std::string(46, '1') + "0"}},
+                  'E',
+                  false,
+                  false},
+         }) {
+        std::vector<ScreenRow> rows = c.rows;
+        for (const ScreenRow& r : confirmedOver())
+            rows.push_back(r);
+        const std::vector<std::string> expected = maskWith(rows);
+        Session s;
+        EXPECT_TRUE(s.play(c.keys)) << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(testing::golden(s.con, 1, 25), ::testing::ElementsAreArray(expected))
+            << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.fieldMode, c.fieldMode) << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.singleValues, c.singleValues) << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.writeFile, c.writeFile) << ::testing::PrintToString(c.keys);
+    }
+}
+
 TEST_F(ParameterForm, ZeroStepIsRefusedWhereItIsTyped) {
     for (const char* text : {"0", "0.0", "-0", ".0"}) {
         Session s;
@@ -276,6 +403,52 @@ TEST_F(ParameterForm, EscChecksTheGridLimitsAgain) {
     EXPECT_EQ(calc.xanf, 1.0);
 }
 
+// Esc tests the frequency the form holds against the wire, also when it was
+// never typed: the same message at the same place, blocked on field 1.
+TEST_F(ParameterForm, EscChecksTheFrequencyHeldAgainstTheWire) {
+    const std::vector<ScreenRow> refused{
+        {20, std::string(29, ' ') + "      ungueltige Frequenz!",
+         std::string(29, '0') + std::string(31, '6') + std::string(15, '1') + "0"}};
+    std::vector<ScreenRow> typedAfterwards = confirmedOver(
+        std::string(59, '0') + "6" + std::string(15, '1') + "0"); // the message's last blank
+    typedAfterwards.push_back(
+        {2, std::string(29, ' ') + " Frequenz[MHz]:15",
+         std::string(29, '0') + std::string(15, '1') + "666666" + std::string(25, '1') + "0"});
+    struct Case {
+        const ProgramVariant* program;
+        double wireMetres;
+        std::string keys;
+        std::vector<ScreenRow> rows;
+        bool ended;
+        double freq;
+    };
+    for (const Case& c : {
+             Case{&kvarn7t, 10, esc + enter, refused, false, 3.65},
+             Case{&kvarn7k, 10, esc + enter, refused, false, 3.65},
+             Case{&kvarn7t, 10, esc + "15" + esc + enter, typedAfterwards, true, 15},
+             Case{&kvarn7t, 42, esc + enter, confirmedOver(), true, 3.65},
+         }) {
+        const std::vector<std::string> expected = maskWith(c.rows);
+        Session s(*c.program);
+        totalLength = c.wireMetres;
+        EXPECT_EQ(s.play(c.keys), c.ended) << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(testing::golden(s.con, 1, 25), ::testing::ElementsAreArray(expected))
+            << c.program->name << ' ' << c.wireMetres << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(calc.freq, c.freq);
+        if (!c.ended) {
+            EXPECT_EQ(cursor(), (CursorPos{16, 1})); // on the frequency
+        }
+    }
+
+    // The next pass with the same wire takes the frequency that passed.
+    Session s;
+    totalLength = 10;
+    EXPECT_TRUE(s.play(esc + "15" + esc + enter));
+    calc.again = true;
+    EXPECT_TRUE(s.play(esc + enter));
+    EXPECT_EQ(calc.freq, 15.0);
+}
+
 TEST_F(ParameterForm, ConfirmationAndBacktabOutOfIt) {
     Session s;
     EXPECT_FALSE(s.play(esc));
@@ -290,19 +463,19 @@ TEST_F(ParameterForm, ConfirmationAndBacktabOutOfIt) {
     EXPECT_EQ(cursor(), (CursorPos{38, 17}));
     EXPECT_EQ(test::background(screen.attr), 6);
 
-    Session u; // with a file to field 12, and a J typed meanwhile is dropped
+    Session u; // with a file to field 12; a J typed meanwhile is converted first
     EXPECT_FALSE(u.play(toField(11) + "j" + esc + "j" + bt));
     EXPECT_EQ(cursor(), (CursorPos{20, 18}));
-    Session v;
+    Session v; // an N so, and Backtab goes to field 11
     EXPECT_TRUE(v.play(toField(11) + "j" + esc + "n" + bt + esc + enter));
     EXPECT_EQ(calc.fileName, "antenne");
-    EXPECT_TRUE(calc.writeFile);
-
-    Session w; // a letter typed while confirming is echoed on the marker, unconverted
-    EXPECT_TRUE(w.play(esc + "j" + enter));
-    EXPECT_EQ(w.win.at(18, 20, 4), " jK ");
-    EXPECT_EQ(w.win.at(38, 17, 1), "N");
     EXPECT_FALSE(calc.writeFile);
+
+    Session w; // a letter typed while confirming goes into field 11; Enter checks it
+    EXPECT_FALSE(w.play(esc + "j" + enter));
+    EXPECT_EQ(w.win.at(18, 20, 4), " OK ");
+    EXPECT_EQ(w.win.at(38, 17, 1), "j");
+    EXPECT_TRUE(calc.writeFile);
 }
 
 TEST_F(ParameterForm, LeavesWithWavelengthAngularFrequencyAndTheFullWindow) {

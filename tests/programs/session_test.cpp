@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/example_report.h"
+#include "support/screen_golden.h"
 #include "support/session.h"
 #include "support/temp_dir.h"
 
@@ -99,6 +101,52 @@ TEST_F(SessionTest, ModeZUnitTexts) {
     EXPECT_THAT(readFile("feld.txt"),
                 HasSubstr("Berechnet wird elektrische Feldstaerke aus der magnetischen\r\n"
                           " in V/m fuer feld.txt bei  100 W"));
+}
+
+// What a session shows and holds when its keys run out.
+struct Stop {
+    std::vector<std::string> screen;
+    std::vector<double> values; // z of corner 2 and the end of segment 1, total length, file
+};
+Stop playUntilTheKeysEnd(const std::string& keys) {
+    resetProgramState();
+    MemoryConsole console{80, 25};
+    EXPECT_THROW(playSession(console, kvarn7t, keys), ScriptEnded);
+    return {golden(console, 1, 25), {za[2], ze[1], totalLength, double(calc.writeFile)}};
+}
+
+// Text typed while " OK " shows goes into its field, and Enter checks it
+// first: the form then shows and holds what the same text typed before Esc
+// gives, and only the next Enter ends it. A file declined so is left alone.
+TEST_F(SessionTest, TextTypedAtTheConfirmationIsCheckedBeforeTheFormEnds) {
+    const std::string esc(keys::Esc), enter(keys::Enter);
+    const std::string toZ2 = enter + "0\t0\t10\t40\t0\t"; // the notice, then up to z of corner 2
+    const std::string toField11 = toZ2 + "10" + esc + enter + "\t\t\t\t\t\t\t\t\t\t";
+    struct Case {
+        std::string keys, sameTypedBeforeEsc;
+        const char* nextEnterShows;
+    };
+    for (const Case& c : {
+             Case{toZ2 + "10" + esc + "80" + enter, toZ2 + "80" + esc, " Frequenz[MHz]:"},
+             Case{toField11 + "j" + esc + "n" + enter, toField11 + "n" + esc, "Maximalwert bei x:"},
+         }) {
+        const Stop typedAtConfirmation = playUntilTheKeysEnd(c.keys);
+        const Stop typedBeforeEsc = playUntilTheKeysEnd(c.sameTypedBeforeEsc);
+        EXPECT_THAT(typedAtConfirmation.screen, ::testing::ElementsAreArray(typedBeforeEsc.screen))
+            << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(typedAtConfirmation.values, typedBeforeEsc.values)
+            << ::testing::PrintToString(c.keys);
+        EXPECT_THAT(playUntilTheKeysEnd(c.keys + enter).screen,
+                    ::testing::Contains(HasSubstr(c.nextEnterShows)))
+            << ::testing::PrintToString(c.keys);
+    }
+
+    resetProgramState();
+    MemoryConsole console{80, 25};
+    std::ofstream("antenne", std::ios::binary) << "kept\r\n";
+    ASSERT_EQ(playSession(console, kvarn7t, toField11 + "j" + esc + "n" + enter + enter + "n\r"),
+              0);
+    EXPECT_EQ(readFile("antenne"), "kept\r\n");
 }
 
 TEST_F(SessionTest, SpecialVersionNeedsTwoEnterPresses) {
