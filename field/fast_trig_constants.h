@@ -13,9 +13,10 @@ inline constexpr double kPio2Part2 = 0x1.a308d3131ap-41;
 inline constexpr double kPio2Part3 = -0x1.d747f23e32p-83;
 inline constexpr double kPio2Part4 = -0x1.dadfb63eeeb3p-124;
 // |pi/2 - sum of the parts| = 2^-177.3
-// Over every extended x with pi/4 <= |x| < 2^24, |x - k pi/2| >= 2^-67.21
-// (continued fractions, binade 2^9).
-// For 2^24 <= |x| < 2^64 the bound is 2^-68.21 (binade 2^48).
+// Closest approach of an extended x to a nonzero multiple of pi/2, by
+// continued fractions:
+// pi/4 <= |x| < 2^24: |x - k pi/2| >= 2^-67.21 (binade 2^9).
+// 2^24 <= |x| <= LDBL_MAX: |x - k pi/2| >= 2^-75.54 (binade 2^10594).
 
 // (sin r - r) / r^3 with z = r^2 on z in [0, 0.616852]; max relative error 2^-74.1.
 inline constexpr double kSinPoly0 = -0x1.5555555555555p-3;

@@ -11,6 +11,7 @@
 
 #include <mpfr.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -254,23 +255,47 @@ void printPoly(const char* name, const char* what, const std::vector<Real>& c,
 }
 
 // Lower bound of |x - k pi/2|, k >= 1, over the extended-precision x of the
-// binade [2^e, 2^(e+1)): the continued fraction of alpha = 2^(63-e) pi/2
-// gives min ||k alpha|| over 1 <= k <= K at the last convergent q <= K.
-Real reductionBound(int e) {
-    const Real alpha = pi() / Real(2.0) * Real(std::ldexp(1.0, 63 - e));
-    const Real kMax = floor(Real(std::ldexp(1.0, e + 1)) / (pi() / Real(2.0))) + Real(1.0);
-    Real pPrev(1.0), p(floor(alpha)), qPrev(0.0), q(1.0), frac = alpha - floor(alpha);
-    Real best = abs(q * alpha - p);
-    while (!mpfr_zero_p(frac.v)) {
-        const Real inv = Real(1.0) / frac;
-        const Real a = floor(inv);
-        frac = inv - a;
-        const Real pn = a * p + pPrev, qn = a * q + qPrev;
-        if (kMax < qn) break;
-        pPrev = p, qPrev = q, p = pn, q = qn;
-        best = abs(q * alpha - p);
+// binade [2^e, 2^(e+1)), as a power of two: with alpha = 2^(63-e) pi/2,
+// |x - k pi/2| = 2^(e-63) |m - k alpha| for the significand m, and the
+// continued fraction of alpha gives the least ||k alpha|| over the k of the
+// binade, 1 <= k < 2^(e+1) / (pi/2), at the last convergent denominator there.
+double reductionBound(int e) {
+    const mpfr_prec_t prec = 2 * std::max(e, 0) + 400;
+    mpfr_t alpha, frac, a, p, q, pOld, qOld, t, qMax;
+    mpfr_inits2(prec, alpha, frac, a, p, q, pOld, qOld, t, qMax, static_cast<mpfr_ptr>(nullptr));
+    mpfr_const_pi(alpha, MPFR_RNDN);
+    mpfr_mul_2si(alpha, alpha, 62 - e, MPFR_RNDN);
+    mpfr_ui_div(qMax, 1, alpha, MPFR_RNDN); // k pi/2 < 2^(e+1): k < 2^64 / alpha
+    mpfr_mul_2ui(qMax, qMax, 64, MPFR_RNDN);
+    mpfr_floor(qMax, qMax);
+    mpfr_floor(p, alpha);
+    mpfr_sub(frac, alpha, p, MPFR_RNDN);
+    mpfr_set_ui(q, 1, MPFR_RNDN), mpfr_set_ui(pOld, 1, MPFR_RNDN), mpfr_set_ui(qOld, 0, MPFR_RNDN);
+    while (!mpfr_zero_p(frac)) {
+        mpfr_ui_div(frac, 1, frac, MPFR_RNDN);
+        mpfr_floor(a, frac);
+        mpfr_sub(frac, frac, a, MPFR_RNDN);
+        mpfr_fma(t, a, q, qOld, MPFR_RNDN);
+        if (mpfr_greater_p(t, qMax)) break;
+        mpfr_swap(qOld, q), mpfr_swap(q, t);
+        mpfr_fma(t, a, p, pOld, MPFR_RNDN);
+        mpfr_swap(pOld, p), mpfr_swap(p, t);
     }
-    return best * Real(std::ldexp(1.0, e - 63));
+    mpfr_mul(t, q, alpha, MPFR_RNDN);
+    mpfr_sub(t, t, p, MPFR_RNDN);
+    long exp2;
+    const double d = mpfr_get_d_2exp(&exp2, t, MPFR_RNDN);
+    mpfr_clears(alpha, frac, a, p, q, pOld, qOld, t, qMax, static_cast<mpfr_ptr>(nullptr));
+    return std::log2(std::fabs(d)) + static_cast<double>(exp2 + e - 63);
+}
+
+// The least reductionBound over the binades [eBegin, eEnd), and where.
+void printLeastBound(const char* range, int eBegin, int eEnd) {
+    double worst = 0;
+    int worstE = eBegin;
+    for (int e = eBegin; e < eEnd; ++e)
+        if (const double b = reductionBound(e); b < worst) worst = b, worstE = e;
+    std::printf("// %s: |x - k pi/2| >= 2^%.2f (binade 2^%d).\n", range, worst, worstE);
 }
 
 void printReduction() {
@@ -287,22 +312,10 @@ void printReduction() {
         rest = rest - part;
     }
     std::printf("// |pi/2 - sum of the parts| = 2^%.1f\n", log2Abs(rest));
-    Real worst(1.0);
-    int worstE = 0;
-    for (int e = -1; e < 24; ++e) {
-        const Real b = reductionBound(e);
-        if (b < worst) worst = b, worstE = e;
-    }
-    std::printf("// Over every extended x with pi/4 <= |x| < 2^24, |x - k pi/2| >= 2^%.2f\n"
-                "// (continued fractions, binade 2^%d).\n",
-                log2Abs(worst), worstE);
-    worst = Real(1.0);
-    for (int e = 24; e < 64; ++e) {
-        const Real b = reductionBound(e);
-        if (b < worst) worst = b, worstE = e;
-    }
-    std::printf("// For 2^24 <= |x| < 2^64 the bound is 2^%.2f (binade 2^%d).\n", log2Abs(worst),
-                worstE);
+    std::printf("// Closest approach of an extended x to a nonzero multiple of pi/2, by\n"
+                "// continued fractions:\n");
+    printLeastBound("pi/4 <= |x| < 2^24", -1, 24);
+    printLeastBound("2^24 <= |x| <= LDBL_MAX", 24, 16384);
 }
 
 void printAtanTable(double* maxU) {
