@@ -5,9 +5,14 @@
 //   g++ -O2 -std=c++20 tools/fast_trig_constants.cpp -lmpfr -lgmp -o /tmp/ftc
 //   /tmp/ftc | clang-format --assume-filename=x.h > field/fast_trig_constants.h
 //
+// It runs for about a minute, most of it proving the reduction bound for
+// every binade of the extended format.
+//
 // Polynomials are fitted by the Remez exchange for least maximum relative
 // error, then rounded coefficient by coefficient from the highest down; after
-// each rounding the lower ones are fitted again to absorb it.
+// each rounding the lower ones are fitted again to absorb it. The leading
+// coefficients keep 106 bits as two doubles: the kernels multiply by the high
+// one in extended precision and add the low one's share in SSE2.
 
 #include <mpfr.h>
 
@@ -408,6 +413,8 @@ int main() {
     printPoly("kAtanPoly", "(atan u - u) / u^3 with z = u^2", fitRounded(atanTail, atanBits, zu),
               atanBits, atanTail, zu);
 
+    // Bits of 2/pi up to 64 past the window of the largest exponent,
+    // 16320 + 320 (trig_reduction.cpp reads one word ahead).
     printTwoOverPiBits(262);
     std::printf("\n} // namespace kvarn::trig\n");
 }
