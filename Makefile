@@ -8,7 +8,7 @@ CMAKE_FLAGS ?=
 PACKAGES := cmake g++ make pkg-config   # the build
 PACKAGES += libgtest-dev libgmock-dev   # the tests
 PACKAGES += libmpfr-dev                 # the tests: exact reference of the fast trigonometry
-PACKAGES += libbenchmark-dev            # the benchmarks
+PACKAGES += libbenchmark-dev nec2c      # the benchmarks, and their yardstick
 PACKAGES += libcairo2-dev               # the field maps
 PACKAGES += libtomlplusplus-dev         # kvarn: station files
 PACKAGES += libcli11-dev                # kvarn: the command line
@@ -40,9 +40,12 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: packages $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target kvarn_scan_bench kvarn_map_bench kvarn-batch
+	cmake --build $(BUILD) -j $(JOBS) --target kvarn_scan_bench kvarn_map_bench kvarn-batch \
+	    kvarn_trig_bench kvarn_yardstick kvarn-7t
 	./$(BUILD)/kvarn_scan_bench
+	./$(BUILD)/kvarn_trig_bench
 	./$(BUILD)/kvarn_map_bench
+	./$(BUILD)/kvarn_yardstick $(BUILD)/kvarn-7t
 	@echo "A 4-band, 3-height assessment of an 80 m wire on 101 x 101 points:"
 	@start=$$(date +%s.%N); ./$(BUILD)/kvarn assess bench/station_80m.toml --quiet \
 	    --out $(BUILD)/bench-assessment; status=$$?; end=$$(date +%s.%N); \
