@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -189,6 +190,29 @@ TEST_F(SessionTest, SpecialVersionDialogueAnswers) {
         EXPECT_EQ(screenText.find("Maximalwert bei") != std::string::npos, c.calculated) << c.reply;
         EXPECT_EQ(elementCount, c.calculated ? 40 : 0) << c.reply;
     }
+}
+
+TEST_F(SessionTest, ScreenAndFileDoNotDependOnTheThreads) {
+    // Two passes, a table with its file and a maximum-only scan, of a grid
+    // that takes several pieces per row and many rows.
+    const std::string keys =
+        std::string(keys::Enter) + coordinateKeys(kExampleWire) +
+        parameterKeys({{3, "0"}, {4, "60"}, {5, "12"}, {6, "-12"}, {11, "j"}}) + "j\r" +
+        parameterKeys({{7, "0.5"}, {10, "m"}}) + "n\r";
+    std::string screens[2], files[2];
+    for (int k = 0; k < 2; ++k) {
+        resetProgramState();
+        ::setenv("KVARN_THREADS", k == 0 ? "1" : "3", 1);
+        setClockSource([] { return TimeOfDay{10, 0, 0, 0}; }); // the same remaining times
+        MemoryConsole console{200, 60};
+        ASSERT_EQ(playSession(console, kvarn7t, keys), 0);
+        screens[k] = console.text();
+        files[k] = readFile("antenne");
+    }
+    ::unsetenv("KVARN_THREADS");
+    EXPECT_EQ(screens[0], screens[1]);
+    EXPECT_EQ(files[0], files[1]);
+    EXPECT_THAT(files[0], HasSubstr("\r\n -12  "));
 }
 
 } // namespace
