@@ -56,6 +56,9 @@ class Reader {
     void readCorners(const toml::table& root, Station& s);
     void readModes(const toml::table& root, Station& s);
     void readGrid(const toml::table& root, Station& s);
+    // A grid range [low, high] of two numbers in order.
+    bool readRange(const toml::table& grid, std::string_view key, std::string_view accepted,
+                   const std::string& outOfOrder, double& low, double& high);
     void readLimits(const toml::table& root, Station& s);
     void readBands(const toml::table& root, Station& s);
     std::optional<Band> readBand(const toml::table& table, const std::string& path,
@@ -248,6 +251,22 @@ void Reader::readModes(const toml::table& root, Station& s) {
     }
 }
 
+bool Reader::readRange(const toml::table& grid, std::string_view key, std::string_view accepted,
+                       const std::string& outOfOrder, double& low, double& high) {
+    const std::string path = joined("grid", key);
+    const toml::node* node = required(grid, key, "grid", accepted);
+    if (node == nullptr) return false;
+    const auto range = numbers(*node, path, 2, 2);
+    if (!range) return false;
+    if (!rangeInOrder((*range)[0], (*range)[1])) {
+        fault(node->source(), path, outOfOrder);
+        return false;
+    }
+    low = (*range)[0];
+    high = (*range)[1];
+    return true;
+}
+
 void Reader::readGrid(const toml::table& root, Station& s) {
     const toml::node* node =
         required(root, "grid", "", "a table [grid] with " + std::string(kGridKeys));
@@ -258,37 +277,15 @@ void Reader::readGrid(const toml::table& root, Station& s) {
         return;
     }
     allowOnly(*grid, kGridKeys, "grid");
-    bool ok = true;
-    if (const toml::node* x = required(*grid, "x", "grid", "[first, last] column in m")) {
-        const auto xs = numbers(*x, "grid.x", 2, 2);
-        if (xs && !rangeInOrder((*xs)[0], (*xs)[1])) {
-            fault(x->source(), "grid.x",
-                  "the first column lies beyond the last; accepted: [first, last] with first <= "
-                  "last");
-            ok = false;
-        } else if (xs) {
-            s.grid.xanf = (*xs)[0];
-            s.grid.xend = (*xs)[1];
-        }
-        ok = ok && xs.has_value();
-    } else {
-        ok = false;
-    }
-    if (const toml::node* y = required(*grid, "y", "grid", "[lowest, highest] row in m")) {
-        const auto ys = numbers(*y, "grid.y", 2, 2);
-        if (ys && !rangeInOrder((*ys)[0], (*ys)[1])) {
-            fault(y->source(), "grid.y",
-                  "the lowest row lies above the highest; accepted: [lowest, highest] with "
-                  "lowest <= highest");
-            ok = false;
-        } else if (ys) {
-            s.grid.yanf = (*ys)[0];
-            s.grid.yend = (*ys)[1];
-        }
-        ok = ok && ys.has_value();
-    } else {
-        ok = false;
-    }
+    bool ok = readRange(*grid, "x", "[first, last] column in m",
+                        "the first column lies beyond the last; accepted: [first, last] with "
+                        "first <= last",
+                        s.grid.xanf, s.grid.xend);
+    ok = readRange(*grid, "y", "[lowest, highest] row in m",
+                   "the lowest row lies above the highest; accepted: [lowest, highest] with "
+                   "lowest <= highest",
+                   s.grid.yanf, s.grid.yend) &&
+         ok;
     if (const toml::node* step = required(*grid, "step", "grid", "the grid step in m, above 0")) {
         const std::optional<double> v = number(*step, "grid.step");
         if (v && !stepAccepted(*v))
