@@ -1,10 +1,11 @@
 // The output file on the ways out: a signal in the middle of a flush writes
-// nothing twice.
+// nothing twice, and a failed write keeps what reached the file.
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <string>
+#include <sys/resource.h>
 
 #include "console/text_out.h"
 #include "console/tty_signals.h"
@@ -49,7 +50,7 @@ TEST(ExitFlushDeathTest, SignalBetweenWriteAndMarkWritesNothingTwice) {
         TempDir dir;
         const std::string text = numberedText(c.length);
         auto statusOk = [&](int status) {
-            return c.sig == SIGINT ? WIFEXITED(status) && WEXITSTATUS(status) == 130
+            return c.sig == SIGINT ? WIFEXITED(status) && WEXITSTATUS(status) == kInterruptedStatus
                                    : WIFSIGNALED(status) && WTERMSIG(status) == c.sig;
         };
         EXPECT_EXIT(
@@ -66,6 +67,41 @@ TEST(ExitFlushDeathTest, SignalBetweenWriteAndMarkWritesNothingTwice) {
             << c.name;
         EXPECT_EQ(readFile("report"), text.substr(0, c.kept)) << c.name;
     }
+}
+
+void limitFileSize(rlim_t bytes) {
+    const rlimit limit{bytes, bytes};
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// A write that fails ends with run-time error 101 naming the file; what was
+// written before stays, and the exit flush does not try again.
+TEST(ExitFlushDeathTest, FailedWriteKeepsWhatReachedTheFile) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    TempDir dir;
+    const std::string text = numberedText(300);
+    // Under a file size limit the write stops at the limit; SIGXFSZ is
+    // ignored, so the next one fails instead of ending the process.
+    EXPECT_EXIT(
+        {
+            installTerminalSignals({noHook, noHook, noHook});
+            limitFileSize(100);
+            TextFile f;
+            createTextFile(f, "limited");
+            writeText(f, text);
+        },
+        ::testing::ExitedWithCode(101),
+        "Runtime error 101: cannot write file \"limited\": File too large");
+    EXPECT_EQ(readFile("limited"), text.substr(0, 100));
+
+    EXPECT_EXIT(
+        {
+            TextFile f;
+            createTextFile(f, "/dev/full");
+            writeText(f, text);
+        },
+        ::testing::ExitedWithCode(101),
+        "Runtime error 101: cannot write file \"/dev/full\": No space left on device");
 }
 
 } // namespace
