@@ -1,13 +1,15 @@
 #include "field/grid.h"
 
+#include "field/finite_input.h"
+
 namespace kvarn {
 
 bool rangeInOrder(double first, double last) {
-    return first <= last;
+    return isFiniteInput(first) && isFiniteInput(last) && first <= last;
 }
 
 bool stepAccepted(double step) {
-    return step > 0;
+    return isFiniteInput(step) && step > 0;
 }
 
 bool columnLaid(const Grid& grid, double xp) {

@@ -1,5 +1,7 @@
 #include "field/scan.h"
 
+#include <cmath>
+
 namespace kvarn {
 
 PointResult recordOf(const PointInputs& in, const PointWork& work) {
@@ -16,6 +18,9 @@ ScanOutcome scanGrid(const Grid& grid, const PointInputs& in, std::span<PointSin
             sumElements(in, work);
             if (work.cthStop) return {true, xp, yp, work.cthElement};
             const PointResult p = recordOf(in, work);
+            // Finite inputs give finite values; should one not, it stops the
+            // scan rather than reach a report as "Nan" or "+Inf".
+            if (!std::isfinite(p.value)) return {false, xp, yp, 0, true};
             for (PointSink* sink : sinks)
                 sink->point(p);
         }

@@ -2,6 +2,7 @@
 // loops, the point values and their cells together.
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,6 +151,33 @@ TEST_F(Scan, SinksReceiveRowsAndPointsInScanOrder) {
     EXPECT_EQ(first.events[5], "row 0.000000");
     EXPECT_EQ(first.events[6].substr(first.events[6].size() - 2), " x") << "under the wire";
     EXPECT_EQ(first.events[14], "end -10.000000");
+}
+
+// Inputs that are no finite numbers never reach a form's result; were one to
+// reach the scan, its value stops the scan before any sink sees it, and the
+// program with run-time error 207.
+TEST_F(Scan, ValueThatIsNoFiniteNumberStopsTheScan) {
+    for (double height :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        calc.height = height;
+        calc.fieldMode = 'E';
+        Recorder seen;
+        PointSink* sinks[] = {&seen};
+        const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), sinks);
+        EXPECT_TRUE(outcome.notFinite) << height;
+        EXPECT_EQ(outcome.xp, 0.0);
+        EXPECT_EQ(outcome.yp, 10.0);
+        EXPECT_EQ(seen.events, std::vector<std::string>{"row 10.000000"}) << height;
+    }
+    EXPECT_EXIT(
+        {
+            MemoryConsole con;
+            calc.singleValues = true;
+            scanAndReport();
+        },
+        ::testing::ExitedWithCode(207),
+        "Runtime error 207: invalid floating-point operation: the field at x 0.00, y 10.00 is no "
+        "finite number");
 }
 
 // An element whose direction is not a unit vector: on its axis line the
