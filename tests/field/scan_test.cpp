@@ -186,6 +186,7 @@ class CthStop : public Scan {
   protected:
     void SetUp() override {
         test::setSingleElement({0.5, 0, 2}, {1.001, 0, 0}, 1.0);
+        setFrequency(3.65);
         calc.height = 2;
         calc.xanf = -25, calc.xend = 25, calc.yanf = 0, calc.yend = 25, calc.step = 25;
         calc.fileName = "antenne";
