@@ -43,6 +43,14 @@ void startWithErrorPipe(
     run.reportFd = err[0];
 }
 
+// The rest of the program's standard error, once it has ended.
+void readRestOfReports(PtyRun& run) {
+    char buf[512];
+    ssize_t n;
+    while ((n = read(run.reportFd, buf, sizeof buf)) > 0)
+        run.reports.append(buf, static_cast<std::size_t>(n));
+}
+
 // Waits for the usage notice; false when the child could not set up its case.
 bool started(PtyRun& run) {
     run.pumpUntil([&] {
@@ -124,6 +132,7 @@ TEST(TerminalFaults, OutputFileFaultsEndWithARuntimeErrorAndKeepWhatWasWritten) 
         exampleCalculation(run);
         const std::size_t mark = run.screen.size();
         const int status = run.waitExit();
+        readRestOfReports(run);
         ASSERT_TRUE(WIFEXITED(status)) << c.name << ": wait status " << status;
         EXPECT_EQ(WEXITSTATUS(status), c.status) << c.name;
         const std::string line = "Runtime error " + std::to_string(c.status) + ": " + c.reason;
