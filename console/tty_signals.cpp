@@ -99,6 +99,8 @@ void chain(int sig, siginfo_t* info, void* context) {
         previous.sa_handler(sig);
 }
 
+// SA_SIGINFO: a crash handler tells a fault from a sent signal by its code,
+// and an info handler before it is chained with what it expects.
 void setAction(int sig, void (*handler)(int, siginfo_t*, void*), int flags) {
     struct sigaction action {};
     action.sa_sigaction = handler;
