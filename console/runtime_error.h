@@ -16,6 +16,7 @@ inline constexpr int kPathNotFound = 3;
 inline constexpr int kAccessDenied = 5;
 inline constexpr int kNoConsole = 6;
 inline constexpr int kDiskWriteError = 101;
+inline constexpr int kInvalidFloatOperation = 207;
 inline constexpr int kRangeCheckError = 201;
 
 // Writes "Runtime error <number>: <reason>" with a line end on the console,

@@ -4,11 +4,13 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "console/console.h"
 #include "console/real_format.h"
 #include "console/runtime_error.h"
+#include "console/tty_signals.h"
 
 namespace kvarn {
 
@@ -56,25 +58,34 @@ int errorNumberOf(int err, bool creating) {
     runtimeError(errorNumberOf(err, creating), reason);
 }
 
-// Writes all of data or reports why not; errno is kept for the caller.
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
+// A named pipe or a socket: opened without waiting, and refused.
+[[noreturn]] void refuseFileType(const TextFile& f, mode_t mode) {
+    runtimeError(kAccessDenied, "cannot create file \"" + f.name +
+                                    "\": " + (S_ISFIFO(mode) ? "Is a named pipe" : "Is a socket"));
 }
 
+void (*flushWrittenHook)() = nullptr;
+
+// Writes out the buffer. Bytes leave the buffer as soon as they are written,
+// and the signals whose handlers flush the file wait meanwhile: the exit
+// flush writes only what never reached the file, never a byte twice. After a
+// failed write the buffer keeps what was not written.
 void flushBuffer(TextFile& f) {
-    if (f.used == 0) return;
-    std::size_t size = f.used;
-    if (!writeAll(f.fd, f.buffer.data(), size)) fileError(f, errno, false);
-    f.used = 0;
+    TerminalSignalsBlocked blocked;
+    while (f.used > 0) {
+        const ssize_t n = ::write(f.fd, f.buffer.data(), f.used);
+        if (n < 0 && errno == EINTR) continue;
+        // A write of a non-empty buffer that takes nothing cannot go on.
+        if (n <= 0) {
+            const int err = n < 0 ? errno : EIO;
+            openFile.store(nullptr); // the exit flush does not try again
+            fileError(f, err, false);
+        }
+        if (flushWrittenHook != nullptr) flushWrittenHook();
+        const std::size_t written = static_cast<std::size_t>(n);
+        std::memmove(f.buffer.data(), f.buffer.data() + written, f.used - written);
+        f.used -= written;
+    }
 }
 
 void append(TextFile& f, char ch) {
@@ -122,13 +133,32 @@ void writeLineEnd(TextFile& f) {
     endWrite(f);
 }
 
+// Opening never waits: a named pipe without a reader would block the open
+// (O_NONBLOCK makes it fail with ENXIO instead), and one with a reader is
+// no file to keep a report in. Either is refused, as is a socket; a device
+// such as /dev/null or /dev/full is written like a file.
 void createTextFile(TextFile& f, std::string_view name) {
     if (f.open) closeFile(f);
     f.isConsole = false;
     f.name = std::string(name.substr(0, 255));
     f.used = 0;
-    int fd = ::open(f.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) fileError(f, errno, true);
+    const int fd =
+        ::open(f.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int err = errno;
+        struct stat st {};
+        if (err == ENXIO && ::stat(f.name.c_str(), &st) == 0 &&
+            (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
+            refuseFileType(f, st.st_mode);
+        fileError(f, err, true);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))) {
+        ::close(fd);
+        refuseFileType(f, st.st_mode);
+    }
+    // Writes to a device wait as writes do; only the open must not.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     f.fd = fd;
     f.open = true;
     openFile.store(&f);
@@ -136,19 +166,23 @@ void createTextFile(TextFile& f, std::string_view name) {
 
 void closeFile(TextFile& f) {
     if (!f.open) return;
+    // The exit flush sees the file either open with its unwritten bytes or
+    // gone, never closed half-way.
+    TerminalSignalsBlocked blocked;
     flushBuffer(f);
     openFile.store(nullptr);
     f.open = false;
-    if (::close(f.fd) != 0) {
-        int err = errno;
-        f.fd = -1;
-        fileError(f, err, false);
-    }
+    const int fd = f.fd;
     f.fd = -1;
+    if (::close(fd) != 0) fileError(f, errno, false);
 }
 
 void flushOpenFileForExit() {
-    TextFile* f = openFile.load();
+    // Exclusive with the program's own flush, and with a handler that comes
+    // while this runs in the program's flow; the file is taken off first, so
+    // a second call writes nothing.
+    TerminalSignalsBlocked blocked;
+    TextFile* f = openFile.exchange(nullptr);
     if (f == nullptr || !f->open) return;
     std::atomic_signal_fence(std::memory_order_acquire);
     std::size_t size = f->used;
@@ -163,6 +197,10 @@ void flushOpenFileForExit() {
         size -= static_cast<std::size_t>(n);
     }
     f->used = 0;
+}
+
+void setFlushWrittenHook(void (*hook)()) {
+    flushWrittenHook = hook;
 }
 
 void abandonFile(TextFile& f) {

@@ -40,15 +40,22 @@ void endWrite(TextFile& f);
 void writeLineEnd(TextFile& f);
 
 // Creates (or empties) the named file in the current directory and opens it
-// for writing; the name is used unchanged. A failure ends the program with a
-// run-time error report.
+// for writing; the name is used unchanged. Never waits: a named pipe or a
+// socket of that name is refused. A failure ends the program with a run-time
+// error report naming the file.
 void createTextFile(TextFile& f, std::string_view name);
 // Writes out the buffer and closes the file.
 void closeFile(TextFile& f);
 
-// Writes out the buffer of the open output file, if any, using only write():
-// safe inside a signal handler.
+// Writes out the buffer of the open output file, if any, using only write(),
+// and takes the file off, so that it is written out once: safe inside a
+// signal handler, and exclusive with the program's own flushes.
 void flushOpenFileForExit();
+
+// A test seam: called by a flush after a write and before the written bytes
+// leave the buffer, where a signal must not write them again. nullptr (the
+// start value) calls nothing.
+void setFlushWrittenHook(void (*hook)());
 
 // Closes the file, if open, dropping what its buffer still holds and
 // reporting nothing: for a state reset after the program ended through the

@@ -194,7 +194,7 @@ std::uint8_t TtyDevice::nextKey() {
         const long start = monotonicMs();
         const int ready = ::poll(fds, 2, decoder_.waitLimit());
         const int waited = static_cast<int>(monotonicMs() - start);
-        if (ready < 0 && errno != EINTR) endProgram(1);
+        if (ready < 0 && errno != EINTR) endProgram(kTerminalLostStatus);
         if (ready > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
             readKeyBytes();
         } else {
@@ -209,7 +209,7 @@ void TtyDevice::readKeyBytes() {
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
     // End of input or an error: the terminal is gone (in raw mode Ctrl+D is
     // a key, not an end), and no key will ever come.
-    if (n <= 0) endProgram(1);
+    if (n <= 0) endProgram(kTerminalLostStatus);
     for (ssize_t k = 0; k < n; ++k)
         decoder_.feed(bytes[k]);
 }

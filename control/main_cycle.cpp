@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "console/line_input.h"
+#include "console/real_format.h"
+#include "console/runtime_error.h"
 #include "console/text_out.h"
 #include "control/calc_params.h"
 #include "control/cth_stop.h"
@@ -115,6 +117,11 @@ void scanAndReport() {
     const ScanOutcome outcome =
         scanGrid(passGrid(), passInputs(), {modeBit(calc.fieldMode), Kernel::fast, 0}, sinks);
     if (outcome.cthStop) stopOnCthRange();
+    if (outcome.notFinite)
+        runtimeError(kInvalidFloatOperation, "invalid floating-point operation: the field at x " +
+                                                 formatReal(outcome.xp, 0, 2) + ", y " +
+                                                 formatReal(outcome.yp, 0, 2) +
+                                                 " is no finite number");
 
     writeLineEnd(output);
     writeSummary(output);

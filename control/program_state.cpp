@@ -12,6 +12,7 @@ namespace kvarn {
 
 void resetProgramState() {
     abandonFile(calc.outfile);
+    setFlushWrittenHook(nullptr);
     resetCalcParams();
     resetAntenna();
     selectVariant(kvarn7t);

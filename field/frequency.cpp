@@ -1,6 +1,7 @@
 #include "field/frequency.h"
 
 #include "field/constants.h"
+#include "field/finite_input.h"
 
 namespace kvarn {
 
@@ -17,7 +18,8 @@ long double frequencyConstant(AntennaModel model) {
 }
 
 bool frequencyAccepted(double freq, double wireMetres, AntennaModel model) {
-    return 1.1L * freq > frequencyConstant(model) / wireMetres && freq <= kMaxFrequency;
+    return isFiniteInput(freq) && isFiniteInput(wireMetres) &&
+           1.1L * freq > frequencyConstant(model) / wireMetres && freq <= kMaxFrequency;
 }
 
 } // namespace kvarn

@@ -19,7 +19,7 @@ double angularFrequency(double freq);
 long double frequencyConstant(AntennaModel model);
 // Whether the model accepts freq (MHz) for a wire of wireMetres (m):
 // 1.1 * freq > K / wireMetres, compared in extended precision, and freq at
-// most 146 MHz. Refuses 0 and negative frequencies.
+// most 146 MHz. Refuses 0, negative and non-finite frequencies.
 bool frequencyAccepted(double freq, double wireMetres, AntennaModel model);
 
 } // namespace kvarn

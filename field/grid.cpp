@@ -1,13 +1,15 @@
 #include "field/grid.h"
 
+#include "field/finite_input.h"
+
 namespace kvarn {
 
 bool rangeInOrder(double first, double last) {
-    return first <= last;
+    return isFiniteInput(first) && isFiniteInput(last) && first <= last;
 }
 
 bool stepAccepted(double step) {
-    return step > 0;
+    return isFiniteInput(step) && step > 0;
 }
 
 // A step such as 0.1 has no exact binary form, so the repeated sums drift:

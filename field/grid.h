@@ -13,9 +13,10 @@ struct Grid {
     double step = 0; // m, spacing in x and y
 };
 
-// The first value of a range is not above its last (xanf <= xend, yanf <= yend).
+// The first value of a range is not above its last (xanf <= xend, yanf <=
+// yend), both finite: an infinite end never lets the scan's loop end.
 bool rangeInOrder(double first, double last);
-// A step the scan can advance by: above 0.
+// A step the scan can advance by: finite and above 0.
 bool stepAccepted(double step);
 
 // Whether the column at xp, reached from xanf by repeated addition of the

@@ -1,5 +1,6 @@
 #include "field/scan.h"
 
+#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <cstdlib>
@@ -172,9 +173,16 @@ bool deliver(const Chunk& chunk, std::span<PointSink* const> sinks, ScanOutcome&
             sink->rowBegins(chunk.yp);
     for (const ComputedPoint& p : chunk.done) {
         if (p.cthElement != 0) {
-            outcome = {true, p.result.xp, p.result.yp, p.cthElement};
+            outcome = {true, p.result.xp, p.result.yp, p.cthElement, false};
             return false;
         }
+        // Finite inputs give finite values; should one not, it stops the
+        // scan rather than reach a report as "Nan" or "+Inf".
+        for (double v : p.result.values)
+            if (!std::isfinite(v)) {
+                outcome = {false, p.result.xp, p.result.yp, 0, true};
+                return false;
+            }
         for (PointSink* sink : sinks)
             sink->point(p.result);
     }

@@ -16,13 +16,14 @@
 namespace kvarn {
 
 // How a scan ended: over the whole grid, or at the first point (in scan
-// order) whose angle cosine left its range. Everything before that point
-// has been handed to the sinks; the point itself and everything after it
-// has not.
+// order) whose angle cosine left its range or whose value is no finite
+// number. Everything before that point has been handed to the sinks; the
+// point itself and everything after it has not.
 struct ScanOutcome {
     bool cthStop = false;
     double xp = 0, yp = 0;     // m, the point of the stop
-    std::uint16_t element = 0; // the element of the stop
+    std::uint16_t element = 0; // the element of the cth stop
+    bool notFinite = false;    // the point's value is an infinity or a NaN
 };
 
 // Which element loop computes the points: the straightforward procedures

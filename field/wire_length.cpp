@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "field/finite_input.h"
+
 namespace kvarn {
 
 double segmentLength(const CornerPoint& a, const CornerPoint& b) {
@@ -23,7 +25,7 @@ double wireLength(std::span<const CornerPoint> corners) {
 }
 
 bool wireLengthAccepted(double length) {
-    return length >= kMinWireLength && length <= kMaxWireLength;
+    return isFiniteInput(length) && length >= kMinWireLength && length <= kMaxWireLength;
 }
 
 } // namespace kvarn

@@ -6,6 +6,7 @@
 #include "console/key_codes.h"
 #include "console/runtime_error.h"
 #include "console/text_out.h"
+#include "field/finite_input.h"
 #include "forms/number_text.h"
 
 namespace kvarn {
@@ -190,7 +191,9 @@ void FieldEditor::convertStep() {
         return;
     }
     double value = 0;
-    if (convertNumber(entry, value)) {
+    // Nothing the conversion makes of six characters is infinite; the check
+    // stands where every typed number enters all the same.
+    if (convertNumber(entry, value) && isFiniteInput(value)) {
         const std::int16_t converted = fieldNo;
         storeNumber(value);
         if (blocked) refusedField_ = converted;

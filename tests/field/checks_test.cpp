@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "field/discretize.h"
+#include "field/finite_input.h"
 #include "field/frequency.h"
 #include "field/grid.h"
 #include "field/short_antenna.h"
@@ -55,6 +56,25 @@ TEST(Checks, GridRangesAndStep) {
     EXPECT_FALSE(stepAccepted(0.0));
     EXPECT_FALSE(stepAccepted(-0.0));
     EXPECT_FALSE(stepAccepted(-1.0));
+}
+
+// What a form or a station file hands on is finite: every check refuses an
+// infinity and a NaN wherever it stands.
+TEST(Checks, NoInfinityOrNanPassesAnyCheck) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double v : {inf, -inf, nan}) {
+        EXPECT_FALSE(isFiniteInput(v)) << v;
+        EXPECT_FALSE(rangeInOrder(v, 0)) << v;
+        EXPECT_FALSE(rangeInOrder(0, v)) << v;
+        EXPECT_FALSE(stepAccepted(v)) << v;
+        EXPECT_FALSE(wireLengthAccepted(v)) << v;
+        EXPECT_FALSE(frequencyAccepted(v, 800, AntennaModel::standingWave)) << v;
+        EXPECT_FALSE(frequencyAccepted(10, v, AntennaModel::shortWire)) << v;
+    }
+    for (double v :
+         {0.0, -0.0, std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min()})
+        EXPECT_TRUE(isFiniteInput(v)) << v;
 }
 
 TEST(Checks, WireLengthInWholeMetres) {

@@ -2,6 +2,7 @@
 // loops, the point values and their cells together.
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -153,12 +154,40 @@ TEST_F(Scan, SinksReceiveRowsAndPointsInScanOrder) {
     EXPECT_EQ(first.events[14], "end -10.000000");
 }
 
+// Inputs that are no finite numbers never reach a form's result; were one to
+// reach the scan, its value stops the scan before any sink sees it, and the
+// program with run-time error 207.
+TEST_F(Scan, ValueThatIsNoFiniteNumberStopsTheScan) {
+    for (double height :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        calc.height = height;
+        calc.fieldMode = 'E';
+        Recorder seen;
+        PointSink* sinks[] = {&seen};
+        const ScanOutcome outcome = scanGrid(passGrid(), passInputs(), {modeBit('E')}, sinks);
+        EXPECT_TRUE(outcome.notFinite) << height;
+        EXPECT_EQ(outcome.xp, 0.0);
+        EXPECT_EQ(outcome.yp, 10.0);
+        EXPECT_EQ(seen.events, std::vector<std::string>{"row 10.000000"}) << height;
+    }
+    EXPECT_EXIT(
+        {
+            MemoryConsole con;
+            calc.singleValues = true;
+            scanAndReport();
+        },
+        ::testing::ExitedWithCode(207),
+        "Runtime error 207: invalid floating-point operation: the field at x 0.00, y 10.00 is no "
+        "finite number");
+}
+
 // An element whose direction is not a unit vector: on its axis line the
 // angle cosine leaves its range, off it (row 25) it does not.
 class CthStop : public Scan {
   protected:
     void SetUp() override {
         test::setSingleElement({0.5, 0, 2}, {1.001, 0, 0}, 1.0);
+        setFrequency(3.65);
         calc.height = 2;
         calc.fieldMode = 'E';
         calc.xanf = -25, calc.xend = 25, calc.yanf = 0, calc.yend = 25, calc.step = 25;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 namespace kvarn {
 namespace {
 
@@ -26,6 +29,24 @@ TEST(ConvertNumber, RefusesMalformedTextAndKeepsTheValue) {
         EXPECT_FALSE(convertNumber(text, v)) << '"' << text << '"';
         EXPECT_EQ(v, 99) << text;
     }
+}
+
+// Whatever text it is given, a conversion that succeeds gives a finite number:
+// names of infinities, exponents and digits beyond any double are refused.
+TEST(ConvertNumber, NeverGivesAnInfinityOrANan) {
+    const std::string many(400, '9');
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    for (const std::string& text :
+         {std::string("inf"), std::string("-inf"), std::string("nan"), std::string("1e999"),
+          std::string("0x1p9999"), many, "-" + many, many + ".5", tiny, "-" + tiny}) {
+        double v = 99;
+        if (convertNumber(text, v))
+            EXPECT_TRUE(std::isfinite(v)) << text.substr(0, 12);
+        else
+            EXPECT_EQ(v, 99) << text.substr(0, 12);
+    }
+    double unused = 0;
+    EXPECT_FALSE(convertNumber(many, unused)) << "beyond any double";
 }
 
 } // namespace
