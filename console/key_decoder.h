@@ -29,6 +29,11 @@ class KeyDecoder {
     // must call elapse(); -1 when nothing is pending (wait as long as it takes).
     int waitLimit() const;
 
+    // Whether the next byte continues something begun: a key not yet
+    // complete, or the tail of a cut sequence, which is dropped up to its
+    // final byte however long it takes to come.
+    bool midSequence() const { return !pending_.empty() || skippingTail_; }
+
     bool hasKey() const { return !keys_.empty(); }
     // The oldest decoded code; scan::Other, taking nothing, when there is
     // none.

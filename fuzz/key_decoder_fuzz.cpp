@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzing::finding("wait limit " + std::to_string(limit));
         if (data[k] == kWait && k + 1 < size) {
             decoder.elapse(data[++k]);
-        } else if (limit == -1 && data[k] >= 0x20 && data[k] < 0x7F && data[k] != 0x1B) {
-            // With nothing pending a printable character is its own key.
+        } else if (!decoder.midSequence() && data[k] >= 0x20 && data[k] < 0x7F) {
+            // Outside a sequence a printable character is its own key.
             decoder.feed(data[k]);
             ++fed;
             if (!decoder.hasKey() || decoder.takeKey() != data[k] || decoder.hasKey())

@@ -28,7 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       calc.yanf, calc.yend, calc.step, calc.height, calc.fieldMode,
                       calc.singleValues, calc.writeFile, calc.fileName, calc.again, totalLength);
     });
-    if (returned)
-        fuzzing::require(testing::parameterResultBroken(totalLength, variant().model));
+    if (returned) fuzzing::require(testing::parameterResultBroken(totalLength, variant().model));
     return 0;
 }

@@ -1,0 +1,67 @@
+// The station-file reader: any text is either refused with faults that each
+// name a place, or gives a station that passes every check the forms make.
+
+#include <cctype>
+#include <cmath>
+#include <string>
+
+#include "field/finite_input.h"
+#include "field/frequency.h"
+#include "field/grid.h"
+#include "field/short_antenna.h"
+#include "field/wire_length.h"
+#include "fuzz_support.h"
+#include "station/station_reader.h"
+
+using namespace kvarn;
+
+namespace {
+
+std::string stationBroken(const Station& s) {
+    if (s.corners.size() < 2 || s.corners.size() > 10) return "corners";
+    for (const CornerPoint& c : s.corners)
+        if (!isFiniteInput(c.x) || !isFiniteInput(c.y) || !isFiniteInput(c.z))
+            return "a corner that is no finite number";
+    if (!wireLengthAccepted(s.wireLength) || s.wireLength != wireLength(s.corners))
+        return "wire length";
+    if (!rangeInOrder(s.grid.xanf, s.grid.xend) || !rangeInOrder(s.grid.yanf, s.grid.yend))
+        return "grid ranges";
+    if (!stepAccepted(s.grid.step)) return "grid step";
+    if (s.heights.empty()) return "no height";
+    for (double h : s.heights)
+        if (!isFiniteInput(h)) return "a height that is no finite number";
+    if (static_cast<double>(gridColumns(s.grid)) * static_cast<double>(gridRows(s.grid)) >
+        kMaxGridPoints)
+        return "grid too large";
+    if (s.bands.empty()) return "no band";
+    for (const Band& b : s.bands) {
+        if (!frequencyAccepted(b.frequency, s.wireLength, s.model)) return "frequency";
+        if (s.model == AntennaModel::shortWire &&
+            !shortModelSuits(s.wireLength, wavelength(b.frequency)))
+            return "short model ratio";
+        if (!referenceLevels(s.limits, b.frequency)) return "no reference levels";
+        if (!(b.power > 0) || !isFiniteInput(b.power)) return "power";
+        if (!(b.modeFactor > 0 && b.modeFactor <= 1)) return "mode factor";
+        if (!(b.lossDb >= 0) || !isFiniteInput(b.lossDb)) return "loss";
+    }
+    if (s.title.empty() || s.title.size() > 12 || s.title == "." || s.title == "..") return "title";
+    for (char c : s.title)
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '.' || c == '_'))
+            return "title character";
+    return "";
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzing::freshProgram();
+    try {
+        fuzzing::require(stationBroken(parseStation(fuzzing::asText(data, size), "f.toml")));
+    } catch (const StationError& e) {
+        if (e.faults().empty()) fuzzing::finding("refused without a fault");
+        for (const std::string& fault : e.faults())
+            if (fault.rfind("f.toml:", 0) != 0)
+                fuzzing::finding("a fault without its place: " + fault);
+    }
+    return 0;
+}
