@@ -9,7 +9,7 @@ namespace {
 // left, tick labels, axis title and scale bar below, colour bar and legend to
 // the right. The legend needs its height below the colour bar.
 constexpr double kMargin = 1.0;
-constexpr double kAbove = 4.5;
+constexpr double kAbove = 5.0;
 constexpr double kLeft = 5.5;
 constexpr double kBelow = 6.0;
 constexpr double kRight = 15.0;
@@ -48,6 +48,7 @@ MapLayout layoutFieldMap(const FieldMap& map, const Rect& area) {
 
     l.titleX = area.x + kMargin * em;
     l.titleY = area.y + (kMargin + 1.2) * em;
+    l.titleWidth = area.width - 2 * kMargin * em;
     return l;
 }
 

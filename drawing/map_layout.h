@@ -16,6 +16,7 @@ struct MapLayout {
     Rect colourBar;                  // the colour scale, 1 % at the bottom
     double titleX = 0;               // left end of the title lines
     double titleY = 0;               // baseline of the first title line
+    double titleWidth = 0;           // the room the title lines have
     double legendX = 0, legendY = 0; // top-left corner of the legend
 
     // The grid's outer cell edges in metres and the drawing units per metre,
