@@ -4,29 +4,15 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 #include <cmath>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
+#include "drawing/cairo_handles.h"
 #include "drawing/draw_field_map.h"
 
 namespace kvarn {
 
 namespace {
-
-cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length) {
-    return static_cast<AtomicFile*>(closure)->write(data, length) ? CAIRO_STATUS_SUCCESS
-                                                                  : CAIRO_STATUS_WRITE_ERROR;
-}
-
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 
 Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
     switch (format) {
@@ -36,10 +22,10 @@ Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
                                                   static_cast<int>(std::lround(size.height))));
     case MapFormat::Svg:
         return Surface(
-            cairo_svg_surface_create_for_stream(writeToFile, &file, size.width, size.height));
+            cairo_svg_surface_create_for_stream(writeToAtomicFile, &file, size.width, size.height));
     case MapFormat::Pdf:
         return Surface(
-            cairo_pdf_surface_create_for_stream(writeToFile, &file, size.width, size.height));
+            cairo_pdf_surface_create_for_stream(writeToAtomicFile, &file, size.width, size.height));
     }
     throw std::invalid_argument("unknown map format");
 }
@@ -60,7 +46,7 @@ void render(const FieldMap& map, MapFormat format, PageSize size, AtomicFile& fi
     }
     if (format == MapFormat::Png) {
         cairo_surface_flush(surface.get());
-        if (cairo_surface_write_to_png_stream(surface.get(), writeToFile, &file) !=
+        if (cairo_surface_write_to_png_stream(surface.get(), writeToAtomicFile, &file) !=
             CAIRO_STATUS_SUCCESS)
             file.fail("PNG encoding failed");
     }
