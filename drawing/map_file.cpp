@@ -1,5 +1,6 @@
 #include "drawing/map_file.h"
 
+#include <algorithm>
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
@@ -9,6 +10,7 @@
 
 #include "drawing/cairo_handles.h"
 #include "drawing/draw_field_map.h"
+#include "drawing/map_layout.h"
 
 namespace kvarn {
 
@@ -34,12 +36,18 @@ Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
 // image surface is encoded at the end. The first error of cairo or of the
 // file wins.
 void render(const FieldMap& map, MapFormat format, PageSize size, AtomicFile& file) {
-    Surface surface = createSurface(format, size, file);
+    const Rect area{0, 0, size.width, size.height};
+    // On screen a page ends below the map: a wide grid leaves no empty band
+    // at the foot. A PDF keeps its whole sheet for printing.
+    PageSize surfaceSize = size;
+    if (format != MapFormat::Pdf)
+        surfaceSize.height = std::min(size.height, std::ceil(layoutFieldMap(map, area).bottom));
+    Surface surface = createSurface(format, surfaceSize, file);
     if (format == MapFormat::Pdf)
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, map.title.c_str());
     {
         Context cr(cairo_create(surface.get()));
-        drawFieldMap(cr.get(), map, {0, 0, size.width, size.height});
+        drawFieldMap(cr.get(), map, area);
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
             file.fail(std::string("drawing failed: ") +
                       cairo_status_to_string(cairo_status(cr.get())));
