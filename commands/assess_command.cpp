@@ -6,6 +6,7 @@
 
 #include "assessment/assess.h"
 #include "commands/exit_status.h"
+#include "drawing/map_file.h"
 #include "outputs/file_names.h"
 #include "outputs/output_directory.h"
 #include "outputs/progress_bar.h"
@@ -16,6 +17,22 @@
 namespace kvarn {
 
 namespace {
+
+// The band's map in every format, into the directory beside the reports.
+void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir) {
+    const struct {
+        MapFormat format;
+        const char* extension;
+    } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
+    for (const auto& f : formats) {
+        WrittenFile file;
+        file.name = mapFileName(station.title, b.band.frequency, f.extension);
+        file.kind = "map";
+        file.frequency = b.band.frequency;
+        dir.writeWith(
+            file, [&](const std::filesystem::path& path) { writeFieldMap(b.map, path, f.format); });
+    }
+}
 
 void writeResults(const Station& station, const Assessment& assessment,
                   const AssessRequest& request, OutputDirectory& dir) {
@@ -28,6 +45,9 @@ void writeResults(const Station& station, const Assessment& assessment,
     }
     if (request.csv) dir.write({"points.csv", "points", {}, {}, {}}, assessment.csv);
     if (request.csvDe) dir.write({"points_de.csv", "points", {}, {}, {}}, assessment.csvDe);
+    if (request.maps)
+        for (const BandResult& b : assessment.bands)
+            if (b.stop.empty()) writeMaps(station, b, dir);
     // Last, so that it lists every other file that was written.
     std::vector<WrittenFile> files = dir.written();
     files.push_back({"summary.json", "summary", {}, {}, {}});

@@ -22,6 +22,7 @@ namespace kvarn {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 std::string station(double power) {
     return "title = \"test\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
@@ -128,6 +129,59 @@ int runProgram(const std::string& arguments, std::string& output) {
         output.append(buffer, n);
     const int status = ::pclose(pipe);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(AssessCommand, MapsAreWrittenAndListed) {
+    testing::TempDir dir;
+    AssessRequest request;
+    request.outDir = "results";
+    request.maps = true;
+    ASSERT_EQ(assess(station(20000), request), kStatusExceeds);
+    const std::vector<std::string> names = namesIn("results");
+    const std::string summary = testing::readFile("results/summary.json");
+    for (const char* name : {"test_7.1MHz_map.png", "test_7.1MHz_map.svg", "test_7.1MHz_map.pdf"}) {
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+        EXPECT_THAT(summary, HasSubstr(std::string("\"name\": \"") + name + "\""));
+    }
+    EXPECT_THAT(summary, HasSubstr("\"name\": \"test_7.1MHz_map.svg\",\n      \"kind\": \"map\",\n"
+                                   "      \"frequency_MHz\": 7.1"));
+}
+
+TEST(AssessCommand, MapThatCannotBeWrittenFailsClearly) {
+    const struct {
+        const char* flag;
+        const char* blocked; // a directory stands where this file should go
+    } cases[] = {
+        {"--maps", "test_7.1MHz_map.svg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.blocked);
+        testing::TempDir dir;
+        std::ofstream("station.toml") << station(10);
+        std::filesystem::create_directories(std::string("results/") + c.blocked);
+        std::string out;
+        EXPECT_EQ(
+            runProgram(std::string("assess station.toml --quiet --out results ") + c.flag, out),
+            kStatusOutputFailed);
+        EXPECT_THAT(out, HasSubstr(std::string("kvarn: cannot write results/") + c.blocked +
+                                   ": Is a directory"));
+        // No temporary file is left, the blocked name still holds the empty
+        // directory, and the summary lists what was written, not it.
+        for (const std::string& name : namesIn("results"))
+            EXPECT_THAT(name, Not(HasSubstr(".tmp")));
+        EXPECT_TRUE(std::filesystem::is_empty(std::string("results/") + c.blocked));
+        const std::string summary = testing::readFile("results/summary.json");
+        EXPECT_THAT(summary, HasSubstr("test_7.1MHz_h2m_E.txt"));
+        EXPECT_THAT(summary, Not(HasSubstr(c.blocked)));
+    }
 }
 
 TEST(AssessCommand, ProgramCommandLine) {
