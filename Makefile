@@ -7,6 +7,7 @@ CMAKE_FLAGS ?=
 # The Debian packages the build, the tests and the benchmarks need.
 PACKAGES := cmake g++ make pkg-config   # the build
 PACKAGES += libgtest-dev libgmock-dev   # the tests
+PACKAGES += poppler-utils               # the tests: read the PDF report back
 PACKAGES += libbenchmark-dev            # the benchmarks
 PACKAGES += libcairo2-dev               # the field maps
 PACKAGES += libtomlplusplus-dev         # kvarn: station files
