@@ -16,6 +16,8 @@
 #include "commands/assess_command.h"
 #include "commands/example_station.h"
 #include "commands/exit_status.h"
+#include "outputs/model_statement.h"
+#include "support/pdf_text.h"
 #include "support/temp_dir.h"
 
 namespace kvarn {
@@ -139,28 +141,46 @@ std::vector<std::string> namesIn(const std::filesystem::path& directory) {
     return names;
 }
 
-TEST(AssessCommand, MapsAreWrittenAndListed) {
+TEST(AssessCommand, MapsAndReportAreWrittenAndListed) {
+    ASSERT_TRUE(testing::havePdfToText()) << "pdftotext is missing: make installs poppler-utils";
     testing::TempDir dir;
     AssessRequest request;
     request.outDir = "results";
     request.maps = true;
+    request.pdf = true;
     ASSERT_EQ(assess(station(20000), request), kStatusExceeds);
     const std::vector<std::string> names = namesIn("results");
     const std::string summary = testing::readFile("results/summary.json");
-    for (const char* name : {"test_7.1MHz_map.png", "test_7.1MHz_map.svg", "test_7.1MHz_map.pdf"}) {
+    for (const char* name :
+         {"test_7.1MHz_map.png", "test_7.1MHz_map.svg", "test_7.1MHz_map.pdf", "report.pdf"}) {
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
         EXPECT_THAT(summary, HasSubstr(std::string("\"name\": \"") + name + "\""));
     }
     EXPECT_THAT(summary, HasSubstr("\"name\": \"test_7.1MHz_map.svg\",\n      \"kind\": \"map\",\n"
                                    "      \"frequency_MHz\": 7.1"));
+    EXPECT_THAT(summary, HasSubstr("\"name\": \"report.pdf\",\n      \"kind\": \"document\""));
+
+    // The first page, one page for the one band, the closing page.
+    const std::vector<std::string> pages = testing::pdfPages("results/report.pdf");
+    ASSERT_EQ(pages.size(), 3u);
+    for (const char* text : {"Exposure assessment of \"test\"", "station.toml", "Power chain",
+                             "20.0 kW", "26. BImSchV", "Health Physics 74(4)", "limit E", "EXCEEDS",
+                             "Overall safety distance", "page 1 of 3"})
+        EXPECT_THAT(pages[0], HasSubstr(text)) << text;
+    for (const char* text : {"40 m band: 7.100 MHz, 20.0 kW at the feed", "E 32.7 V/m",
+                             "The ten highest points", "% of limit", "page 2 of 3"})
+        EXPECT_THAT(pages[1], HasSubstr(text)) << text;
+    EXPECT_THAT(pages[2], HasSubstr("The model and its limits"));
+    EXPECT_THAT(pages[2], HasSubstr(std::string(kModelStatement).substr(0, 40)));
 }
 
-TEST(AssessCommand, MapThatCannotBeWrittenFailsClearly) {
+TEST(AssessCommand, MapOrReportThatCannotBeWrittenFailsClearly) {
     const struct {
         const char* flag;
         const char* blocked; // a directory stands where this file should go
     } cases[] = {
         {"--maps", "test_7.1MHz_map.svg"},
+        {"--pdf", "report.pdf"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.blocked);
