@@ -12,6 +12,7 @@ FUZZ_SECONDS ?= 60
 PACKAGES := cmake g++ make pkg-config   # the build
 PACKAGES += libgtest-dev libgmock-dev   # the tests
 PACKAGES += libmpfr-dev                 # the tests: exact reference of the fast trigonometry
+PACKAGES += poppler-utils               # the tests: read the PDF report back
 PACKAGES += clang-14 libclang-rt-14-dev # the fuzz targets (clang and libFuzzer)
 PACKAGES += libbenchmark-dev nec2c      # the benchmarks, and their yardstick
 PACKAGES += libcairo2-dev               # the field maps

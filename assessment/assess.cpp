@@ -13,6 +13,7 @@
 #include "field/maximum.h"
 #include "field/scan.h"
 #include "outputs/csv.h"
+#include "outputs/map_titles.h"
 
 namespace kvarn {
 
@@ -41,6 +42,8 @@ BandResult assessBand(const Station& station, const Band& band, const AssessOpti
     result.band = band;
     result.feedPower = feedPower(band);
     result.limits = *referenceLevels(station.limits, band.frequency);
+    result.map.title = mapTitle(band.frequency, result.feedPower);
+    result.map.limitLine = mapLimitLine(station.limits, result.limits);
 
     const double lambda = wavelength(band.frequency);
     auto table = std::make_unique<ElementTable>();

@@ -1,5 +1,6 @@
 // Times drawing a field map of 501 x 501 points once its values are known:
-// into memory, and into PNG, SVG and PDF files (atomic write included).
+// into memory, into PNG, SVG and PDF files (atomic write included), and as
+// a page of the printed report.
 //
 //   kvarn_map_bench [--maps-dir=DIR] [benchmark flags]
 //
@@ -18,6 +19,7 @@
 #include "bench/synthetic_map.h"
 #include "drawing/draw_field_map.h"
 #include "drawing/map_file.h"
+#include "drawing/report_file.h"
 
 namespace {
 
@@ -51,6 +53,21 @@ void writeFile(benchmark::State& state, MapFormat format, const char* name) {
 BENCHMARK_CAPTURE(writeFile, png, MapFormat::Png, "map.png")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(writeFile, svg, MapFormat::Svg, "map.svg")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(writeFile, pdf, MapFormat::Pdf, "map.pdf")->Unit(benchmark::kMillisecond);
+
+// A report page of the map as the printed report lays it out: the map, a
+// few lines and a table, counted once and drawn once.
+void writeReportPage(benchmark::State& state) {
+    ReportTable table{{"x (m)", "y (m)", "% of limit"}, {Align::Right, Align::Right}, {}};
+    for (int k = 0; k < 10; ++k)
+        table.rows.push_back({{std::to_string(k), "0", "100.0"}});
+    const ReportDocument document{
+        "bench", "bench", {{{ReportMap{largeMap(), 380}, ReportHeading{"points"}, table}}}};
+    const std::filesystem::path path = outputDirectory / "report.pdf";
+    for (auto _ : state)
+        writeReportPdf(document, path);
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+}
+BENCHMARK(writeReportPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

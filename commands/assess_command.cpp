@@ -2,13 +2,17 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <unistd.h>
 
 #include "assessment/assess.h"
 #include "commands/exit_status.h"
+#include "drawing/map_file.h"
+#include "drawing/report_file.h"
 #include "outputs/file_names.h"
 #include "outputs/output_directory.h"
 #include "outputs/progress_bar.h"
+#include "outputs/report_content.h"
 #include "outputs/result_table.h"
 #include "outputs/summary_json.h"
 #include "station/station_reader.h"
@@ -16,6 +20,32 @@
 namespace kvarn {
 
 namespace {
+
+// Today in the local time zone, "2024-05-01".
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = "";
+    if (::localtime_r(&now, &local) != nullptr)
+        std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// The band's map in every format, into the directory beside the reports.
+void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir) {
+    const struct {
+        MapFormat format;
+        const char* extension;
+    } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
+    for (const auto& f : formats) {
+        WrittenFile file;
+        file.name = mapFileName(station.title, b.band.frequency, f.extension);
+        file.kind = "map";
+        file.frequency = b.band.frequency;
+        dir.writeWith(
+            file, [&](const std::filesystem::path& path) { writeFieldMap(b.map, path, f.format); });
+    }
+}
 
 void writeResults(const Station& station, const Assessment& assessment,
                   const AssessRequest& request, OutputDirectory& dir) {
@@ -28,6 +58,15 @@ void writeResults(const Station& station, const Assessment& assessment,
     }
     if (request.csv) dir.write({"points.csv", "points", {}, {}, {}}, assessment.csv);
     if (request.csvDe) dir.write({"points_de.csv", "points", {}, {}, {}}, assessment.csvDe);
+    if (request.maps)
+        for (const BandResult& b : assessment.bands)
+            if (b.stop.empty()) writeMaps(station, b, dir);
+    if (request.pdf) {
+        const ReportDocument report =
+            reportDocument(station, assessment, {request.stationPath, today()});
+        dir.writeWith({"report.pdf", "document", {}, {}, {}},
+                      [&](const std::filesystem::path& path) { writeReportPdf(report, path); });
+    }
     // Last, so that it lists every other file that was written.
     std::vector<WrittenFile> files = dir.written();
     files.push_back({"summary.json", "summary", {}, {}, {}});

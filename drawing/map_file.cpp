@@ -1,32 +1,20 @@
 #include "drawing/map_file.h"
 
+#include <algorithm>
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
 #include <cmath>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
+#include "drawing/cairo_handles.h"
 #include "drawing/draw_field_map.h"
+#include "drawing/map_layout.h"
 
 namespace kvarn {
 
 namespace {
-
-cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length) {
-    return static_cast<AtomicFile*>(closure)->write(data, length) ? CAIRO_STATUS_SUCCESS
-                                                                  : CAIRO_STATUS_WRITE_ERROR;
-}
-
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 
 Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
     switch (format) {
@@ -36,10 +24,10 @@ Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
                                                   static_cast<int>(std::lround(size.height))));
     case MapFormat::Svg:
         return Surface(
-            cairo_svg_surface_create_for_stream(writeToFile, &file, size.width, size.height));
+            cairo_svg_surface_create_for_stream(writeToAtomicFile, &file, size.width, size.height));
     case MapFormat::Pdf:
         return Surface(
-            cairo_pdf_surface_create_for_stream(writeToFile, &file, size.width, size.height));
+            cairo_pdf_surface_create_for_stream(writeToAtomicFile, &file, size.width, size.height));
     }
     throw std::invalid_argument("unknown map format");
 }
@@ -48,19 +36,25 @@ Surface createSurface(MapFormat format, PageSize size, AtomicFile& file) {
 // image surface is encoded at the end. The first error of cairo or of the
 // file wins.
 void render(const FieldMap& map, MapFormat format, PageSize size, AtomicFile& file) {
-    Surface surface = createSurface(format, size, file);
+    const Rect area{0, 0, size.width, size.height};
+    // On screen a page ends below the map: a wide grid leaves no empty band
+    // at the foot. A PDF keeps its whole sheet for printing.
+    PageSize surfaceSize = size;
+    if (format != MapFormat::Pdf)
+        surfaceSize.height = std::min(size.height, std::ceil(layoutFieldMap(map, area).bottom));
+    Surface surface = createSurface(format, surfaceSize, file);
     if (format == MapFormat::Pdf)
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, map.title.c_str());
     {
         Context cr(cairo_create(surface.get()));
-        drawFieldMap(cr.get(), map, {0, 0, size.width, size.height});
+        drawFieldMap(cr.get(), map, area);
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
             file.fail(std::string("drawing failed: ") +
                       cairo_status_to_string(cairo_status(cr.get())));
     }
     if (format == MapFormat::Png) {
         cairo_surface_flush(surface.get());
-        if (cairo_surface_write_to_png_stream(surface.get(), writeToFile, &file) !=
+        if (cairo_surface_write_to_png_stream(surface.get(), writeToAtomicFile, &file) !=
             CAIRO_STATUS_SUCCESS)
             file.fail("PNG encoding failed");
     }

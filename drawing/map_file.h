@@ -19,7 +19,9 @@ struct PageSize {
 // pixels, A4 landscape for SVG and PDF.
 PageSize defaultPageSize(MapFormat format);
 
-// Writes `map` filling a page of `size` to `path`. The file appears under its
+// Writes `map` filling a page of `size` to `path`. PNG and SVG pages end
+// below the map, so a wide grid leaves no empty band at their foot; a PDF
+// keeps the whole page for printing. The file appears under its
 // name complete or not at all: see AtomicFile. Throws FileWriteError naming
 // the path and the reason, or std::invalid_argument for a grid that cannot be
 // drawn (see fieldMapProblem).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "drawing/map_text.h"
@@ -19,8 +20,16 @@ int tickRoom(double length, double em, double labelEms) {
 } // namespace
 
 void drawTitle(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
-    drawText(cr, map.title, layout.titleX, layout.titleY, {1.25 * layout.em, true});
-    drawText(cr, map.limitLine, layout.titleX, layout.titleY + 1.6 * layout.em, {layout.em});
+    // A line longer than the map is wide is set smaller, not cut off.
+    auto fitted = [&](const std::string& text, TextStyle style) {
+        const double width = textWidth(cr, text, style);
+        if (width > layout.titleWidth) style.size *= layout.titleWidth / width;
+        return style;
+    };
+    drawText(cr, map.title, layout.titleX, layout.titleY,
+             fitted(map.title, {1.25 * layout.em, true}));
+    drawText(cr, map.limitLine, layout.titleX, layout.titleY + 1.6 * layout.em,
+             fitted(map.limitLine, {layout.em}));
 }
 
 void drawAxes(cairo_t* cr, const MapLayout& layout) {

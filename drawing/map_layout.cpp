@@ -9,7 +9,7 @@ namespace {
 // left, tick labels, axis title and scale bar below, colour bar and legend to
 // the right. The legend needs its height below the colour bar.
 constexpr double kMargin = 1.0;
-constexpr double kAbove = 4.5;
+constexpr double kAbove = 5.0;
 constexpr double kLeft = 5.5;
 constexpr double kBelow = 6.0;
 constexpr double kRight = 15.0;
@@ -46,8 +46,16 @@ MapLayout layoutFieldMap(const FieldMap& map, const Rect& area) {
     l.legendX = l.colourBar.x;
     l.legendY = l.colourBar.y + barHeight + 2 * em;
 
+    // What follows the map in a report may start here: below the scale bar
+    // or the legend, whichever reaches lower.
+    l.bottom = std::min(area.y + area.height,
+                        std::max(l.plot.y + l.plot.height + kBelow * em,
+                                 l.colourBar.y + barHeight + (kLegendHeight + 0.5) * em) +
+                            kMargin * em);
+
     l.titleX = area.x + kMargin * em;
     l.titleY = area.y + (kMargin + 1.2) * em;
+    l.titleWidth = area.width - 2 * kMargin * em;
     return l;
 }
 

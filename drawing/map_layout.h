@@ -16,7 +16,9 @@ struct MapLayout {
     Rect colourBar;                  // the colour scale, 1 % at the bottom
     double titleX = 0;               // left end of the title lines
     double titleY = 0;               // baseline of the first title line
+    double titleWidth = 0;           // the room the title lines have
     double legendX = 0, legendY = 0; // top-left corner of the legend
+    double bottom = 0;               // below everything drawn, margin included
 
     // The grid's outer cell edges in metres and the drawing units per metre,
     // the same in x and in y.

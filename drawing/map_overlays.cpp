@@ -25,6 +25,38 @@ bool inside(const Rect& inner, const Rect& outer) {
            inner.y + inner.height <= outer.y + outer.height;
 }
 
+// Whether the segment from (x0, y0) to (x1, y1) passes through `r`: the
+// segment clipped to the rectangle's slabs (Liang-Barsky) keeps a piece.
+bool crosses(const Rect& r, double x0, double y0, double x1, double y1) {
+    const double dx = x1 - x0, dy = y1 - y0;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {x0 - r.x, r.x + r.width - x0, y0 - r.y, r.y + r.height - y0};
+    double enter = 0, leave = 1;
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    return enter <= leave;
+}
+
+// Whether `r`, with room for the wire's white edge, lies over the wire.
+bool overWire(const Rect& r, const FieldMap& map, const MapLayout& layout) {
+    const double edge = 0.2 * layout.em;
+    const Rect wide{r.x - edge, r.y - edge, r.width + 2 * edge, r.height + 2 * edge};
+    for (std::size_t i = 1; i < map.corners.size(); ++i)
+        if (crosses(wide, layout.toX(map.corners[i - 1].x), layout.toY(map.corners[i - 1].y),
+                    layout.toX(map.corners[i].x), layout.toY(map.corners[i].y)))
+            return true;
+    return false;
+}
+
 } // namespace
 
 void strokeContourStyle(cairo_t* cr, const MapLayout& layout) {
@@ -138,17 +170,20 @@ void drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
         {x - gap / 2 - width, y - gap - height, width, height},
         {x - gap / 2 - width, y + gap, width, height},
     };
-    const Rect* chosen = nullptr;
+    // The first place inside the plot that keeps clear of the corner labels
+    // and of the wire; failing that, of the labels at least.
+    const Rect* chosen = &candidates[0];
+    int best = 4;
     for (const Rect& c : candidates) {
         if (!inside(c, layout.plot)) continue;
-        if (chosen == nullptr) chosen = &c;
-        if (std::none_of(taken.begin(), taken.end(),
-                         [&](const Rect& t) { return overlap(c, t); })) {
+        const bool onLabel =
+            std::any_of(taken.begin(), taken.end(), [&](const Rect& t) { return overlap(c, t); });
+        const int cost = 2 * onLabel + overWire(c, map, layout);
+        if (cost < best) {
+            best = cost;
             chosen = &c;
-            break;
         }
     }
-    if (chosen == nullptr) chosen = &candidates[0];
     drawText(cr, label, chosen->x, middleBaseline(chosen->y + height / 2, height), style);
 }
 

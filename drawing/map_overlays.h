@@ -27,7 +27,8 @@ std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& la
 void drawCornerDot(cairo_t* cr, const MapLayout& layout, double x, double y);
 
 // A triangle on the highest value and its percentage beside it, on the first
-// side where the label stays inside the plot and clear of `taken`.
+// side where the label stays inside the plot and clear of `taken` and of the
+// wire (the highest value often lies right beside the wire).
 void drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
                  const std::vector<Rect>& taken);
 

@@ -32,4 +32,18 @@ void OutputDirectory::write(const WrittenFile& file, std::string_view content) {
     }
 }
 
+void OutputDirectory::writeWith(const WrittenFile& file,
+                                const std::function<void(const std::filesystem::path&)>& writer) {
+    const std::filesystem::path path = dir_ / file.name;
+    try {
+        writer(path);
+        written_.push_back(file);
+    } catch (const FileWriteError& e) {
+        failures_.push_back(e.what());
+    } catch (const std::exception& e) {
+        // A drawing that could not be made: the writer left no file.
+        failures_.push_back("cannot write " + path.string() + ": " + e.what());
+    }
+}
+
 } // namespace kvarn

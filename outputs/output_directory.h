@@ -3,6 +3,7 @@
 // its final name or not at all, and a list of what was written.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,11 @@ class OutputDirectory {
     // Writes the file; a failure is kept (naming the file and its reason)
     // and the others go on.
     void write(const WrittenFile& file, std::string_view content);
+    // Has `writer` write the file at its full path, all or nothing (as
+    // AtomicFile does), and records it; an exception of the writer is kept
+    // as a failure naming the file, and the others go on.
+    void writeWith(const WrittenFile& file,
+                   const std::function<void(const std::filesystem::path&)>& writer);
     // Records a file that something else wrote into the directory.
     void record(const WrittenFile& file) { written_.push_back(file); }
 

@@ -35,36 +35,61 @@ std::string powerText(double watts) {
     return format("%.1f W", watts);
 }
 
+const std::array<const char*, kResultColumns> kResultHeadings = {
+    "frequency", "at feed", "limit E",   "limit H", "max E",
+    "max H",     "safety",  "max power", "verdict"};
+
+std::array<std::string, kResultColumns> resultCells(const BandResult& b) {
+    std::string verdict;
+    if (!b.stop.empty())
+        verdict = "stopped";
+    else
+        verdict = b.complies ? "complies" : "EXCEEDS";
+    return {
+        format("%.3f MHz", b.band.frequency),
+        powerText(b.feedPower),
+        format("%.1f V/m", b.limits.e),
+        format("%.3f A/m", b.limits.h),
+        format("%.1f %%", b.e.percent),
+        format("%.1f %%", b.h.percent),
+        format("%.1f m", b.safetyDistance) + (b.zoneOnEdge ? "+" : ""),
+        powerText(b.highestPower),
+        verdict,
+    };
+}
+
+std::string safetyDistanceLine(const Station& station, const Assessment& assessment) {
+    return "Overall safety distance: " + format("%.1f m", assessment.safetyDistance) +
+           " from the wire (resolution: the grid step, " + format("%g m", station.grid.step) + ").";
+}
+
+std::vector<std::string> bandRemarks(const Assessment& assessment) {
+    std::vector<std::string> remarks;
+    for (const BandResult& b : assessment.bands) {
+        const std::string band = format("%.3f MHz", b.band.frequency);
+        if (!b.stop.empty())
+            remarks.push_back(band + ": the computation stopped: " + b.stop + ".");
+        else if (b.zoneOnEdge)
+            remarks.push_back(band + ": points over a limit lie on the edge of the grid, so the "
+                                     "grid does not enclose the zone and its safety distance is a "
+                                     "lower bound (marked +); enlarge the grid.");
+    }
+    return remarks;
+}
+
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {
     std::string out;
     out += "Station \"" + station.title + "\": " + format("%.0f", station.wireLength) +
            " m of wire, " + modelName(station.model) +
            "; limits: " + std::string(limitSetTitle(station.limits)) + "\n\n";
-    const std::size_t widths[] = {11, 10, 10, 11, 8, 8, 9, 11, 9};
-    const char* headings[] = {"frequency", "at feed", "limit E",   "limit H", "max E",
-                              "max H",     "safety",  "max power", "verdict"};
-    for (std::size_t k = 0; k < 9; ++k)
-        out += padded(headings[k], widths[k]) + (k < 8 ? " " : "\n");
+    const std::size_t widths[kResultColumns] = {11, 10, 10, 11, 8, 8, 9, 11, 9};
+    for (std::size_t k = 0; k < kResultColumns; ++k)
+        out += padded(kResultHeadings[k], widths[k]) + (k + 1 < kResultColumns ? " " : "\n");
     for (const BandResult& b : assessment.bands) {
-        std::string verdict;
-        if (!b.stop.empty())
-            verdict = "stopped";
-        else
-            verdict = b.complies ? "complies" : "EXCEEDS";
-        const std::string cells[] = {
-            format("%.3f MHz", b.band.frequency),
-            powerText(b.feedPower),
-            format("%.1f V/m", b.limits.e),
-            format("%.3f A/m", b.limits.h),
-            format("%.1f %%", b.e.percent),
-            format("%.1f %%", b.h.percent),
-            format("%.1f m", b.safetyDistance) + (b.zoneOnEdge ? "+" : ""),
-            powerText(b.highestPower),
-            verdict,
-        };
-        for (std::size_t k = 0; k < 8; ++k)
+        const std::array<std::string, kResultColumns> cells = resultCells(b);
+        for (std::size_t k = 0; k + 1 < kResultColumns; ++k)
             out += padded(cells[k], widths[k]) + " ";
-        const std::string v = padded(cells[8], widths[8]);
+        const std::string v = padded(cells.back(), widths[kResultColumns - 1]);
         if (colour)
             out +=
                 std::string(b.complies && b.stop.empty() ? kGreen : kRed) + v + std::string(kPlain);
@@ -72,20 +97,10 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
             out += v;
         out += "\n";
     }
-    out += "\nOverall safety distance: " + format("%.1f m", assessment.safetyDistance) +
-           " from the wire (resolution: the grid step, " + format("%g m", station.grid.step) +
-           ").\n";
-    for (const BandResult& b : assessment.bands) {
-        const std::string band = format("%.3f MHz", b.band.frequency);
-        if (!b.stop.empty())
-            out += band + ": the computation stopped: " + b.stop + ".\n";
-        else if (b.zoneOnEdge)
-            out += band + ": points over a limit lie on the edge of the grid, so the grid does not "
-                          "enclose the zone and its safety distance is a lower bound (marked +); "
-                          "enlarge the grid.\n";
-    }
-    out += "Percentages are of the reference levels at each band's frequency; \"max power\" is "
-           "the transmitter power at which the highest field would reach its limit.\n";
+    out += "\n" + safetyDistanceLine(station, assessment) + "\n";
+    for (const std::string& remark : bandRemarks(assessment))
+        out += remark + "\n";
+    out += std::string(kResultNote) + "\n";
     return out;
 }
 

@@ -2,12 +2,33 @@
 // The assessment on the terminal: one line per band, the overall safety
 // distance, and what the reader must know about the numbers.
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "assessment/band_result.h"
 #include "station/station.h"
 
 namespace kvarn {
+
+// The columns of the table, one line per band: also the printed report's.
+inline constexpr std::size_t kResultColumns = 9;
+extern const std::array<const char*, kResultColumns> kResultHeadings;
+
+// A band's cells under those headings, the verdict last.
+std::array<std::string, kResultColumns> resultCells(const BandResult& band);
+
+// "Overall safety distance: 3.5 m from the wire (resolution: ...)."
+std::string safetyDistanceLine(const Station& station, const Assessment& assessment);
+
+// A sentence for each band whose computation stopped or whose safety
+// distance is only a lower bound.
+std::vector<std::string> bandRemarks(const Assessment& assessment);
+
+// What the percentages and the highest power mean.
+inline constexpr const char* kResultNote =
+    "Percentages are of the reference levels at each band's frequency; \"max power\" is the "
+    "transmitter power at which the highest field would reach its limit.";
 
 // The text to print on standard output; colour marks the verdicts with
 // terminal colours.

@@ -16,12 +16,15 @@
 #include "commands/assess_command.h"
 #include "commands/example_station.h"
 #include "commands/exit_status.h"
+#include "outputs/model_statement.h"
+#include "support/pdf_text.h"
 #include "support/temp_dir.h"
 
 namespace kvarn {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 std::string station(double power) {
     return "title = \"test\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
@@ -128,6 +131,77 @@ int runProgram(const std::string& arguments, std::string& output) {
         output.append(buffer, n);
     const int status = ::pclose(pipe);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(AssessCommand, MapsAndReportAreWrittenAndListed) {
+    ASSERT_TRUE(testing::havePdfToText()) << "pdftotext is missing: make installs poppler-utils";
+    testing::TempDir dir;
+    AssessRequest request;
+    request.outDir = "results";
+    request.maps = true;
+    request.pdf = true;
+    ASSERT_EQ(assess(station(20000), request), kStatusExceeds);
+    const std::vector<std::string> names = namesIn("results");
+    const std::string summary = testing::readFile("results/summary.json");
+    for (const char* name :
+         {"test_7.1MHz_map.png", "test_7.1MHz_map.svg", "test_7.1MHz_map.pdf", "report.pdf"}) {
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+        EXPECT_THAT(summary, HasSubstr(std::string("\"name\": \"") + name + "\""));
+    }
+    EXPECT_THAT(summary, HasSubstr("\"name\": \"test_7.1MHz_map.svg\",\n      \"kind\": \"map\",\n"
+                                   "      \"frequency_MHz\": 7.1"));
+    EXPECT_THAT(summary, HasSubstr("\"name\": \"report.pdf\",\n      \"kind\": \"document\""));
+
+    // The first page, one page for the one band, the closing page.
+    const std::vector<std::string> pages = testing::pdfPages("results/report.pdf");
+    ASSERT_EQ(pages.size(), 3u);
+    for (const char* text : {"Exposure assessment of \"test\"", "station.toml", "Power chain",
+                             "20.0 kW", "26. BImSchV", "Health Physics 74(4)", "limit E", "EXCEEDS",
+                             "Overall safety distance", "page 1 of 3"})
+        EXPECT_THAT(pages[0], HasSubstr(text)) << text;
+    for (const char* text : {"40 m band: 7.100 MHz, 20.0 kW at the feed", "E 32.7 V/m",
+                             "The ten highest points", "% of limit", "page 2 of 3"})
+        EXPECT_THAT(pages[1], HasSubstr(text)) << text;
+    EXPECT_THAT(pages[2], HasSubstr("The model and its limits"));
+    EXPECT_THAT(pages[2], HasSubstr(std::string(kModelStatement).substr(0, 40)));
+}
+
+TEST(AssessCommand, MapOrReportThatCannotBeWrittenFailsClearly) {
+    const struct {
+        const char* flag;
+        const char* blocked; // a directory stands where this file should go
+    } cases[] = {
+        {"--maps", "test_7.1MHz_map.svg"},
+        {"--pdf", "report.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.blocked);
+        testing::TempDir dir;
+        std::ofstream("station.toml") << station(10);
+        std::filesystem::create_directories(std::string("results/") + c.blocked);
+        std::string out;
+        EXPECT_EQ(
+            runProgram(std::string("assess station.toml --quiet --out results ") + c.flag, out),
+            kStatusOutputFailed);
+        EXPECT_THAT(out, HasSubstr(std::string("kvarn: cannot write results/") + c.blocked +
+                                   ": Is a directory"));
+        // No temporary file is left, the blocked name still holds the empty
+        // directory, and the summary lists what was written, not it.
+        for (const std::string& name : namesIn("results"))
+            EXPECT_THAT(name, Not(HasSubstr(".tmp")));
+        EXPECT_TRUE(std::filesystem::is_empty(std::string("results/") + c.blocked));
+        const std::string summary = testing::readFile("results/summary.json");
+        EXPECT_THAT(summary, HasSubstr("test_7.1MHz_h2m_E.txt"));
+        EXPECT_THAT(summary, Not(HasSubstr(c.blocked)));
+    }
 }
 
 TEST(AssessCommand, ProgramCommandLine) {

@@ -1,4 +1,5 @@
 #include "drawing/map_file.h"
+#include "drawing/map_layout.h"
 
 #include <cairo.h>
 #include <filesystem>
@@ -66,6 +67,20 @@ TEST(MapFile, EachFormatWritesAValidFileAndNothingElse) {
         EXPECT_TRUE(c.valid(dir.path() / c.name)) << c.name;
         EXPECT_EQ(entries(dir.path()), std::vector<std::string>{c.name});
     }
+}
+
+TEST(MapFile, PngOfAWideGridEndsBelowTheDrawingNotTheDefaultPage) {
+    TempDir dir;
+    const FieldMap wide = test::gridMap(std::vector(5, std::vector<double>(60, 50.0)));
+    writeFieldMap(wide, dir.path() / "wide.png", MapFormat::Png);
+    cairo_surface_t* s = cairo_image_surface_create_from_png((dir.path() / "wide.png").c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    const int height = cairo_image_surface_get_height(s);
+    cairo_surface_destroy(s);
+    const MapLayout layout = layoutFieldMap(wide, {0, 0, 1600, 1100});
+    EXPECT_LT(height, 1100);
+    // Nothing of the drawing is cut: the scale bar below the plot stays.
+    EXPECT_GT(height, layout.plot.y + layout.plot.height + 4.5 * layout.em);
 }
 
 TEST(MapFile, BadPathGivesAClearErrorAndLeavesNothingBehind) {

@@ -1,0 +1,70 @@
+#pragma once
+// The input of a printed report: plain text blocks and field maps, already
+// worded, in the order they are printed. The drawing lays them out on pages;
+// what they say is decided by whoever fills them in.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "drawing/field_map.h"
+#include "drawing/map_text.h"
+
+namespace kvarn {
+
+struct ReportHeading {
+    std::string text;
+    bool large = false; // the document's title rather than a section's
+};
+
+struct ReportParagraph {
+    std::string text;
+    bool bold = false;
+};
+
+// A paragraph with a bullet before it.
+struct ReportBullet {
+    std::string text;
+};
+
+// Labelled values, one under the other: the labels in a column of their own,
+// the values wrapped beside them.
+struct ReportFacts {
+    std::vector<std::pair<std::string, std::string>> items;
+};
+
+struct ReportTableRow {
+    std::vector<std::string> cells;
+    bool bold = false; // a row that must stand out, also in black and white
+};
+
+// A table whose columns take the width of their widest cell; a table wider
+// than the page is set in a smaller size.
+struct ReportTable {
+    std::vector<std::string> headings;
+    std::vector<Align> align; // per column; columns without one are left aligned
+    std::vector<ReportTableRow> rows;
+};
+
+// A field map as wide as the page and at most `height` points high; the
+// space below the drawn map is left to the blocks that follow.
+struct ReportMap {
+    FieldMap map;
+    double height = 400;
+};
+
+using ReportBlock =
+    std::variant<ReportHeading, ReportParagraph, ReportBullet, ReportFacts, ReportTable, ReportMap>;
+
+// Blocks that start on a new page and flow over as many pages as they need.
+struct ReportPart {
+    std::vector<ReportBlock> blocks;
+};
+
+struct ReportDocument {
+    std::string title;  // the PDF's title
+    std::string footer; // printed at the foot of every page, beside "page n of m"
+    std::vector<ReportPart> parts;
+};
+
+} // namespace kvarn

@@ -1,0 +1,60 @@
+#include "drawing/report_file.h"
+
+#include <cairo-pdf.h>
+#include <stdexcept>
+#include <string>
+
+#include "drawing/cairo_handles.h"
+#include "drawing/report_pages.h"
+
+namespace kvarn {
+
+namespace {
+
+// Every map must be drawable before anything is written.
+void checkMaps(const ReportDocument& document) {
+    for (const ReportPart& part : document.parts)
+        for (const ReportBlock& block : part.blocks)
+            if (const ReportMap* m = std::get_if<ReportMap>(&block))
+                if (const std::string problem = fieldMapProblem(m->map); !problem.empty())
+                    throw std::invalid_argument("cannot draw the field map \"" + m->map.title +
+                                                "\": " + problem);
+}
+
+// The pages the document takes: laid out once on a PDF surface that writes
+// nowhere, so that the text is measured exactly as in the file.
+int countPages(const ReportDocument& document, const PageGeometry& page) {
+    Surface surface(cairo_pdf_surface_create_for_stream(nullptr, nullptr, page.width, page.height));
+    Context cr(cairo_create(surface.get()));
+    return drawReportPages(cr.get(), document, page, 0, false);
+}
+
+} // namespace
+
+void writeReportPdf(const ReportDocument& document, const std::filesystem::path& path) {
+    checkMaps(document);
+    const PageGeometry page;
+    const int pages = countPages(document, page);
+
+    AtomicFile file(path);
+    {
+        Surface surface(
+            cairo_pdf_surface_create_for_stream(writeToAtomicFile, &file, page.width, page.height));
+        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE,
+                                       document.title.c_str());
+        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "kvarn");
+        {
+            Context cr(cairo_create(surface.get()));
+            drawReportPages(cr.get(), document, page, pages);
+            if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
+                file.fail(std::string("drawing failed: ") +
+                          cairo_status_to_string(cairo_status(cr.get())));
+        }
+        cairo_surface_finish(surface.get());
+        if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+            file.fail(cairo_status_to_string(cairo_surface_status(surface.get())));
+    }
+    file.commit();
+}
+
+} // namespace kvarn

@@ -1,0 +1,17 @@
+#pragma once
+// A printed report as a PDF file of A4 pages.
+
+#include <filesystem>
+
+#include "drawing/report_document.h"
+#include "outputs/atomic_file.h"
+
+namespace kvarn {
+
+// Writes `document` to `path`, its feet numbered "page n of m". The file
+// appears under its name complete or not at all: see AtomicFile. Throws
+// FileWriteError naming the path and the reason, or std::invalid_argument
+// for a map whose grid cannot be drawn (then no file is made).
+void writeReportPdf(const ReportDocument& document, const std::filesystem::path& path);
+
+} // namespace kvarn

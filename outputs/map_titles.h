@@ -1,0 +1,23 @@
+#pragma once
+// The words a band's map and report page are headed with.
+
+#include <string>
+
+#include "limits/reference_levels.h"
+
+namespace kvarn {
+
+// The amateur band a frequency lies in, "80 m" for 3.65 MHz; empty outside
+// every band.
+std::string amateurBand(double frequency);
+
+// "80 m band: 3.650 MHz", or only the frequency outside every band.
+std::string bandHeading(double frequency);
+
+// "80 m band: 3.650 MHz, 750 W at the feed".
+std::string mapTitle(double frequency, double feedPower);
+
+// "Limits: 26. BImSchV (...): E 45.5 V/m, H 0.200 A/m".
+std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels);
+
+} // namespace kvarn

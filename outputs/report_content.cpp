@@ -1,0 +1,233 @@
+#include "outputs/report_content.h"
+
+#include <array>
+#include <cstdio>
+
+#include "field/grid.h"
+#include "outputs/map_titles.h"
+#include "outputs/model_statement.h"
+#include "outputs/result_table.h"
+
+namespace kvarn {
+
+namespace {
+
+// The room a band page's map may take, in points: the rest of an A4 page
+// holds the band's facts and its ten highest points.
+constexpr double kMapHeight = 380;
+
+template <typename... Values> std::string format(const char* pattern, Values... values) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, pattern, values...);
+    return buffer;
+}
+
+// "0.5 and 2", "1, 2 and 5".
+std::string listOf(const std::vector<double>& values) {
+    std::string text;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0) text += k + 1 == values.size() ? " and " : ", ";
+        text += format("%g", values[k]);
+    }
+    return text;
+}
+
+std::string bandName(double frequency) {
+    const std::string band = amateurBand(frequency);
+    return band.empty() ? "-" : band;
+}
+
+// A band that does not comply, or has no verdict: its row is printed bold.
+bool needsAttention(const BandResult& b) {
+    return !b.stop.empty() || !b.complies;
+}
+
+ReportFacts stationFacts(const Station& s) {
+    std::string corners;
+    for (const CornerPoint& c : s.corners)
+        corners += (corners.empty() ? "" : ", ") + format("(%g, %g, %g)", c.x, c.y, c.z);
+    const std::string model = s.model == AntennaModel::shortWire
+                                  ? "short model (the whole wire as one half-wave radiator)"
+                                  : "standing-wave model";
+    return {{
+        {"Title", s.title},
+        {"Wire", format("%g m, %zu corners, ", s.wireLength, s.corners.size()) + model},
+        {"Corners", "(x, y, z) in m: " + corners},
+        {"Grid",
+         format("x %g to %g m, y %g to %g m, step %g m: %ld x %ld points", s.grid.xanf, s.grid.xend,
+                s.grid.yanf, s.grid.yend, s.grid.step, gridColumns(s.grid), gridRows(s.grid))},
+        {"Heights", listOf(s.heights) + " m above the ground"},
+    }};
+}
+
+ReportTable powerChainTable(const Assessment& assessment) {
+    ReportTable t{
+        {"band", "frequency", "transmitter", "mode factor", "loss", "at the feed"},
+        {Align::Left, Align::Right, Align::Right, Align::Right, Align::Right, Align::Right},
+        {}};
+    for (const BandResult& b : assessment.bands)
+        t.rows.push_back({{bandName(b.band.frequency), format("%.3f MHz", b.band.frequency),
+                           powerText(b.band.power), format("%g", b.band.modeFactor),
+                           format("%g dB", b.band.lossDb), powerText(b.feedPower)}});
+    return t;
+}
+
+ReportTable limitTable(const Assessment& assessment) {
+    ReportTable t{{"band", "frequency", "limit E", "limit H"},
+                  {Align::Left, Align::Right, Align::Right, Align::Right},
+                  {}};
+    for (const BandResult& b : assessment.bands)
+        t.rows.push_back({{bandName(b.band.frequency), format("%.3f MHz", b.band.frequency),
+                           format("%.1f V/m", b.limits.e), format("%.3f A/m", b.limits.h)}});
+    return t;
+}
+
+ReportTable resultsTable(const Assessment& assessment) {
+    ReportTable t;
+    t.headings.assign(kResultHeadings.begin(), kResultHeadings.end());
+    t.align.assign(kResultColumns, Align::Right);
+    for (const BandResult& b : assessment.bands) {
+        const std::array<std::string, kResultColumns> cells = resultCells(b);
+        t.rows.push_back({{cells.begin(), cells.end()}, needsAttention(b)});
+    }
+    return t;
+}
+
+std::string verdictLine(const BandResult& b) {
+    const std::string band = amateurBand(b.band.frequency);
+    const std::string where = (band.empty() ? "" : band + " band, ") +
+                              format("%.3f MHz, ", b.band.frequency) + powerText(b.band.power) +
+                              " at the transmitter: ";
+    if (!b.stop.empty()) return where + "the computation stopped, so there is no verdict.";
+    const std::string highest = powerText(b.highestPower);
+    if (b.complies) return where + "complies, as it would up to " + highest + ".";
+    return where + "EXCEEDS a limit; it would comply up to " + highest + ".";
+}
+
+std::string overallVerdict(const Assessment& a) {
+    if (a.stopped) return "The computation stopped on some band: the assessment is incomplete.";
+    if (a.complies) return "Every band complies.";
+    return "Not every band complies: see the bands marked EXCEEDS.";
+}
+
+ReportPart firstPart(const Station& station, const Assessment& assessment,
+                     const ReportContext& context) {
+    ReportPart p;
+    p.blocks.push_back(ReportHeading{"Exposure assessment of \"" + station.title + "\"", true});
+    p.blocks.push_back(ReportParagraph{"Assessed on " + context.date +
+                                       " by kvarn " KVARN_VERSION " from the station file " +
+                                       context.stationFile + "."});
+    p.blocks.push_back(ReportHeading{"Station"});
+    p.blocks.push_back(stationFacts(station));
+
+    p.blocks.push_back(ReportHeading{"Power chain"});
+    p.blocks.push_back(powerChainTable(assessment));
+
+    p.blocks.push_back(ReportHeading{"Limits"});
+    p.blocks.push_back(ReportFacts{{{"Limit set", std::string(limitSetTitle(station.limits))},
+                                    {"Source", std::string(limitSetSource(station.limits))}}});
+    p.blocks.push_back(limitTable(assessment));
+
+    p.blocks.push_back(ReportHeading{"Results"});
+    p.blocks.push_back(resultsTable(assessment));
+    p.blocks.push_back(ReportParagraph{safetyDistanceLine(station, assessment), true});
+    for (const std::string& remark : bandRemarks(assessment))
+        p.blocks.push_back(ReportParagraph{remark});
+    p.blocks.push_back(ReportParagraph{kResultNote});
+
+    p.blocks.push_back(ReportHeading{"Verdict"});
+    for (const BandResult& b : assessment.bands)
+        p.blocks.push_back(ReportBullet{verdictLine(b)});
+    p.blocks.push_back(ReportParagraph{overallVerdict(assessment), true});
+    return p;
+}
+
+std::string peakText(const FieldPeak& peak, const char* valueFormat, const std::string& limit) {
+    return format(valueFormat, peak.value) + format(" (%.1f %% of ", peak.percent) + limit +
+           format(") at x %g m, y %g m, height %g m", peak.x, peak.y, peak.height);
+}
+
+ReportTable highestTable(const BandResult& b) {
+    ReportTable t{{"", "x (m)", "y (m)", "height (m)", "E (V/m)", "H (A/m)", "% of limit"},
+                  std::vector<Align>(7, Align::Right),
+                  {}};
+    for (std::size_t k = 0; k < b.highest.size(); ++k) {
+        const ExposurePoint& p = b.highest[k];
+        t.rows.push_back(
+            {{std::to_string(k + 1), format("%g", p.x), format("%g", p.y), format("%g", p.height),
+              format("%.2f", p.e), format("%.4f", p.h), format("%.1f", p.percent)},
+             p.percent > 100});
+    }
+    return t;
+}
+
+ReportPart bandPart(const Station& station, const BandResult& b) {
+    ReportPart p;
+    if (!b.stop.empty()) {
+        p.blocks.push_back(ReportHeading{bandHeading(b.band.frequency)});
+        p.blocks.push_back(
+            ReportParagraph{"The computation stopped: " + b.stop + ". There is no map.", true});
+        return p;
+    }
+    p.blocks.push_back(ReportMap{b.map, kMapHeight});
+    std::string distance = format("%.1f m from the wire", b.safetyDistance);
+    if (b.zoneOnEdge) distance += "; a lower bound: the zone reaches the edge of the grid";
+    p.blocks.push_back(ReportFacts{{
+        {"Verdict", b.complies ? "complies" : "EXCEEDS a limit"},
+        {"Highest E", peakText(b.e, "%.2f V/m", format("%.1f V/m", b.limits.e))},
+        {"Highest H", peakText(b.h, "%.4f A/m", format("%.3f A/m", b.limits.h))},
+        {"Safety distance", distance},
+        {"Highest power", powerText(b.highestPower) + " at the transmitter would comply (" +
+                              powerText(b.band.power) + " assessed)"},
+        {"Heights", listOf(station.heights) + " m; the map shows the worst of them"},
+    }});
+    p.blocks.push_back(
+        ReportHeading{b.highest.size() == 10 ? "The ten highest points" : "The highest points"});
+    p.blocks.push_back(highestTable(b));
+    return p;
+}
+
+ReportPart closingPart() {
+    ReportPart p;
+    p.blocks.push_back(ReportHeading{"The model and its limits"});
+    p.blocks.push_back(ReportParagraph{kModelStatement});
+    p.blocks.push_back(ReportHeading{"Reading this report"});
+    const char* notes[] = {
+        "At the feed: the power the model radiates, the transmitter power times the mode factor, "
+        "less the loss (power x mode factor x 10^(-loss/10)).",
+        "Limit E and limit H are the reference levels at the band's frequency; max E and max H "
+        "the largest field over the grid and all heights, as a share of its limit.",
+        "Safety distance: the largest distance from the wire (the nearest point of any segment) "
+        "of a grid point at any height where E or H exceeds its limit, or where the model marks "
+        "the point too close. Its resolution is the grid step. A + after it means that such "
+        "points lie on the edge of the grid: the distance is only a lower bound, and the grid "
+        "should be larger.",
+        "Max power: the transmitter power at which the highest field would just reach its limit "
+        "(fields grow with the square root of the power).",
+        "The maps show the plane from above: each cell is the larger of E and H as a share of "
+        "its limit, the worst over the heights, on a colour scale that is the same on every "
+        "band. The thick white line with black edges is where the field reaches 100 % of the "
+        "limit; hatched cells are too close to the wire for the model; the triangle marks the "
+        "highest value outside them.",
+    };
+    for (const char* note : notes)
+        p.blocks.push_back(ReportBullet{note});
+    return p;
+}
+
+} // namespace
+
+ReportDocument reportDocument(const Station& station, const Assessment& assessment,
+                              const ReportContext& context) {
+    ReportDocument d;
+    d.title = "Exposure assessment of " + station.title;
+    d.footer =
+        "kvarn " KVARN_VERSION ": station \"" + station.title + "\", assessed " + context.date;
+    d.parts.push_back(firstPart(station, assessment, context));
+    for (const BandResult& b : assessment.bands)
+        d.parts.push_back(bandPart(station, b));
+    d.parts.push_back(closingPart());
+    return d;
+}
+
+} // namespace kvarn

@@ -1,0 +1,23 @@
+#pragma once
+// What the printed report says, in the order it is printed: the station, the
+// power chain, the limits, the terminal's table and the verdicts; a page per
+// band with its map and its highest points; and what the model can and
+// cannot tell.
+
+#include <string>
+
+#include "assessment/band_result.h"
+#include "drawing/report_document.h"
+#include "station/station.h"
+
+namespace kvarn {
+
+struct ReportContext {
+    std::string stationFile; // as the command line named it
+    std::string date;        // of the assessment, e.g. "2024-05-01"
+};
+
+ReportDocument reportDocument(const Station& station, const Assessment& assessment,
+                              const ReportContext& context);
+
+} // namespace kvarn
