@@ -4,22 +4,12 @@
 #include <cmath>
 
 #include "field/constants.h"
+#include "field/fast_angle.h"
 #include "field/fast_trig.h"
 
 namespace kvarn {
 
 namespace {
-
-// angle() of the geometry, on the kernel's arctangent.
-inline double kernelAngle(double x, double y) {
-    long double a;
-    if (fabsl(x) < 1e-6L)
-        a = kHalfPi;
-    else
-        a = arcTan(fabsl(static_cast<long double>(y) / x));
-    if (x >= 0) return static_cast<double>(y >= 0 ? a : -a);
-    return static_cast<double>(y >= 0 ? kPi - a : a - kPi);
-}
 
 inline long double hypotenuse(double re, double im) {
     return sqrtl(static_cast<long double>(re) * re + static_cast<long double>(im) * im);
@@ -220,7 +210,7 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
             // and takes another value before tth.
             long double root = sqrtl(1.0L - static_cast<long double>(cth) * cth);
             const double sth = static_cast<double>(root);
-            b.theta[i] = kernelAngle(cth, sth);
+            b.theta[i] = fastAngle(cth, sth);
             const double dist = b.dist[i];
             if constexpr (Theta || Magnetic) {
                 if (cth == 0) {
@@ -273,7 +263,7 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 const double im = static_cast<double>(-q * sxPlusC);
                 b.re[0][i] = re;
                 b.im[0][i] = im;
-                b.phase[0][i] = kernelAngle(re, im);
+                b.phase[0][i] = fastAngle(re, im);
             }
             if constexpr (Theta) {
                 const long double xSquared = static_cast<long double>(x) * x;
@@ -283,7 +273,7 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 const double im = static_cast<double>(-p * (sxPlusC - xSquared * c));
                 b.re[1][i] = re;
                 b.im[1][i] = im;
-                b.phase[1][i] = kernelAngle(re, im);
+                b.phase[1][i] = fastAngle(re, im);
             }
             if constexpr (Magnetic) {
                 const double ethx = b.ethx[i], ethy = b.ethy[i], ethz = b.ethz[i];
@@ -300,7 +290,7 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 const double im = static_cast<double>(mm * cxMinusS);
                 b.re[2][i] = re;
                 b.im[2][i] = im;
-                b.phase[2][i] = kernelAngle(re, im);
+                b.phase[2][i] = fastAngle(re, im);
             }
         }
 

@@ -6,8 +6,10 @@
 // here so that the kernel inlines them: a call passes and returns long
 // doubles through memory, which costs more than a short polynomial.
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 #include <emmintrin.h>
 
@@ -43,7 +45,7 @@ inline constexpr long double kTiny = 0x1p-32L;
 // Errors in ulps of the result: the sine's bracket (up to 0.081) carries
 // about 2.4 roundings of its size, <= 0.2 ulp, the cosine's (up to 0.016)
 // < 0.1 ulp; each final sum 0.5 ulp.
-inline SinCos sinCosReduced(long double hi, long double lo) {
+[[gnu::always_inline]] inline SinCos sinCosReduced(long double hi, long double lo) {
     constexpr long double kSplitter = 0x1.8p43L; // rounds |hi| < 2^42 to a multiple of 2^-20
     const long double a = (hi + kSplitter) - kSplitter;
     const long double b = hi - a;
@@ -78,7 +80,7 @@ inline SinCos sinCosReduced(long double hi, long double lo) {
 } // namespace detail
 
 // Sine and cosine of x (rad) together; NaN for an infinite or NaN x.
-inline SinCos sinCos(long double x) {
+[[gnu::always_inline]] inline SinCos sinCos(long double x) {
     using namespace detail;
     const long double ax = std::fabs(x);
     if (ax < kTiny) return {x, 1.0L};
@@ -103,42 +105,46 @@ inline SinCos sinCos(long double x) {
     return {s, c};
 }
 
-// atan t = A + atan u with A = atan(c) from the table and
-// u = (t - c) / (1 + t c), |u| <= 1/32; for t >= 32, A = pi/2 and u = -1/t.
-// t - c is exact; u carries at most three roundings, and |u| <= A/16, so
-// it costs <= 0.19 ulp of the result; the inner sum adds 0.07 ulp, the
-// polynomial far less, the final sum 0.5. Below 2^-5, u = t exactly and the
-// result has a single rounding.
+namespace detail {
+
+// atan a for finite a >= 0 and NaN: atan a = A + atan u with
+// A = atan(c) from the table and u = (a - c) / (1 + a c), |u| <= 1/32; for
+// a >= 32, A = pi/2 and u = -1/a; below 2^-5, A = 0 and u = a.
+// The entry comes from the double nearest a, whose exponent and first
+// three fraction bits a shift reads without storing 80 bits: rounding to
+// double can only carry a that lies just below the edge of an interval
+// onto the edge, into the next interval, where |u| exceeds 1/32 by a
+// relative 2^-53 at most (the polynomial holds to 1.0005/32); a - c stays
+// exact (a and c within a factor 2: Sterbenz). NaN and values beyond the
+// double range take the last entry; infinity would make 0 * a a NaN.
+// u carries at most three roundings, and |u| <= A/16, so it costs
+// <= 0.19 ulp of the result; the inner sum adds 0.07 ulp, the polynomial
+// far less, the final sum 0.5. Below 2^-5, u = a exactly and the result has
+// a single rounding; below 2^-32 that leaves a itself, the cubic term being
+// under half an ulp of it. Above 2^63, u = -1/a, as exact as atan(-1/a).
+[[gnu::always_inline]] inline long double atanNonNegative(long double a) {
+    const auto bits = std::bit_cast<std::uint64_t>(static_cast<double>(a));
+    // Exponent and three fraction bits: 8 (1023 + e) + m for [2^e (1 + m/8), ...).
+    long j = static_cast<long>(bits >> 49) - (8 * (1023 - 5) - 1);
+    j = j < 0 ? 0 : j;
+    j = j > 81 ? 81 : j;
+    const AtanEntry& en = kAtanTable[j];
+    const long double u = (en.alpha * a - en.beta) / (en.alpha + en.beta * a);
+    const long double z = u * u;
+    constexpr long double kAtanPoly0Extended = kAtanPoly0 + static_cast<long double>(kAtanPoly0Lo);
+    const long double p = kAtanPoly0Extended +
+                          z * (kAtanPoly1 + z * (kAtanPoly2 + z * (kAtanPoly3 + z * kAtanPoly4)));
+    return en.hi + (u + (en.lo + u * (z * p)));
+}
+
+} // namespace detail
+
 // Arctangent of t (rad), meant for t >= 0 and odd in t; atan(+inf) = pi/2.
-inline long double arcTan(long double t) {
-    using namespace detail;
+// Beyond 2^80 the result is the extended value nearest pi/2, whose error
+// there stays below half an ulp plus 2^-80, so infinity may take 2^80's.
+[[gnu::always_inline]] inline long double arcTan(long double t) {
     const long double a = std::fabs(t);
-    if (a < kTiny) return t;
-    long double r;
-    if (a < 0x1p63L) {
-        const ExtendedBits bits = bitsOf(a);
-        const int e = (bits.signExponent & 0x7fff) - 16383;
-        int j = 1 + 8 * (e + 5) + static_cast<int>(bits.significand >> 60 & 7);
-        j = e < -5 ? 0 : j;
-        j = e > 4 ? 81 : j;
-        const AtanEntry& en = kAtanTable[j];
-        const long double u = (en.alpha * a - en.beta) / (en.alpha + en.beta * a);
-        const long double z = u * u;
-        constexpr long double kAtanPoly0Extended =
-            kAtanPoly0 + static_cast<long double>(kAtanPoly0Lo);
-        const long double p =
-            kAtanPoly0Extended +
-            z * (kAtanPoly1 + z * (kAtanPoly2 + z * (kAtanPoly3 + z * kAtanPoly4)));
-        r = en.hi + (u + (en.lo + u * (z * p)));
-    } else if (a <= LDBL_MAX) {
-        // 1/t < 2^-63: its cube is far below an ulp of pi/2.
-        const AtanEntry& en = kAtanTable[81];
-        r = en.hi + (en.lo - 1.0L / a);
-    } else if (a == a) {
-        r = kAtanTable[81].hi + static_cast<long double>(kAtanTable[81].lo);
-    } else {
-        return t + t;
-    }
+    const long double r = detail::atanNonNegative(a > 0x1p80L ? 0x1p80L : a);
     return std::signbit(t) ? -r : r;
 }
 
