@@ -31,25 +31,17 @@ struct Sums {
 constexpr std::size_t kBlock = 32;
 
 // An extended value kept in two doubles: hi, the nearest double, and
-// lo = v - hi. v has 64 significant bits and hi the first 53 of them
-// rounded, so v - hi is a multiple of ulp(v) below ulp(hi) / 2: 11 bits,
-// exact in extended precision and in double as long as ulp(v) is a normal
-// double, that is |v| >= 2^-959; hi + lo gives v back exactly. Stores of
-// doubles cost a fraction of the 80-bit ones.
+// lo = v - hi, which add up to it exactly (see sinCosOfAngleHalves). Stores
+// of doubles cost a fraction of the 80-bit ones.
 struct Halves {
     double hi[kBlock], lo[kBlock];
 
-    void set(std::size_t i, long double v) {
-        hi[i] = static_cast<double>(v);
-        lo[i] = static_cast<double>(v - hi[i]);
-    }
     long double operator[](std::size_t i) const { return static_cast<long double>(hi[i]) + lo[i]; }
 };
 
 // One component of an element's field along a direction, as the sums receive
-// it: the cosine and sine of its phase (between -pi and pi, where neither is
-// below 2^-959 unless it is the phase itself, a double: then lo is 0), and
-// the direction times the magnitude, rounded per axis.
+// it: the cosine and sine of its phase, and the direction times the
+// magnitude, rounded per axis.
 struct Part {
     Halves cp, sp;
     double wx[kBlock], wy[kBlock], wz[kBlock];
@@ -97,9 +89,11 @@ void makePart(const double* re, const double* im, const double* phase, const dou
               const double* vy, const double* vz, std::size_t m, Part& p) {
     for (std::size_t i = 0; i < m; ++i) {
         const long double magnitude = hypotenuse(re[i], im[i]);
-        const SinCos v = sinCos(phase[i]);
-        p.cp.set(i, v.c);
-        p.sp.set(i, v.s);
+        const SinCosHalves v = sinCosOfAngleHalves(phase[i]);
+        p.cp.hi[i] = v.cHi;
+        p.cp.lo[i] = v.cLo;
+        p.sp.hi[i] = v.sHi;
+        p.sp.lo[i] = v.sLo;
         p.wx[i] = static_cast<double>(vx[i] * magnitude);
         p.wy[i] = static_cast<double>(vy[i] * magnitude);
         p.wz[i] = static_cast<double>(vz[i] * magnitude);
@@ -236,12 +230,12 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
         }
 
         for (std::size_t i = 0; i < m; ++i) {
-            const SinCos kx = sinCos(b.x[i]);
-            b.s[i] = static_cast<double>(kx.s);
-            b.c[i] = static_cast<double>(kx.c);
-            const SinCos th = sinCos(b.theta[i]);
-            b.st[i] = static_cast<double>(th.s);
-            b.ct[i] = static_cast<double>(th.c);
+            const SinCosDouble kx = sinCosDouble(b.x[i]);
+            b.s[i] = kx.s;
+            b.c[i] = kx.c;
+            const SinCosDouble th = sinCosOfAngleDouble(b.theta[i]);
+            b.st[i] = th.s;
+            b.ct[i] = th.c;
         }
 
         // The element's field: magnitude and phase of each component.

@@ -105,6 +105,110 @@ inline constexpr long double kTiny = 0x1p-32L;
     return {s, c};
 }
 
+// The kernel's forms: sine and cosine of a double, rounded to double, or
+// each as two doubles hi + lo that add up to the extended value exactly.
+// Every result is the one sinCos gives or one within the same bound, and
+// the same for every argument; the cheap paths only cover the arguments
+// the field model feeds them.
+struct SinCosDouble {
+    double s, c;
+};
+struct SinCosHalves {
+    double sHi, sLo; // sin x = sHi + sLo
+    double cHi, cLo; // cos x = cHi + cLo
+};
+
+namespace detail {
+
+// pi/2 = kHalfPiHigh + kHalfPiLow + 2^-130.5 at most, both to 64 bits, and
+// their multiples by -2 .. 2 (exact).
+inline constexpr long double kHalfPiHigh = 0xc.90fdaa22168c235p-3L;
+inline constexpr long double kHalfPiLow = -0xe.ce675d1fc8f8cbbp-69L;
+inline constexpr long double kHalfPiHighTimes[5] = {-2 * kHalfPiHigh, -kHalfPiHigh, 0, kHalfPiHigh,
+                                                    2 * kHalfPiHigh};
+inline constexpr long double kHalfPiLowTimes[5] = {-2 * kHalfPiLow, -kHalfPiLow, 0, kHalfPiLow,
+                                                   2 * kHalfPiLow};
+// Bound of the quick reduction of small angles: k = -2 .. 2.
+inline constexpr double kSmallAngleLimit = 3.9;
+
+// x = k pi/2 + hi + lo for a double 2^-32 <= |x| < 3.9. k is the nearest
+// integer to x 2/pi in double, so |hi + lo| <= pi/4 + 2^-50. x and k times
+// the high part are both multiples of 2^-63 below 4 (a double of 2^-1 or
+// more is, and k = 0 leaves x), so head, their difference, is exact; k times
+// the low part is exact, and |head| >= 2^-54.9 (no double comes nearer to
+// pi/2 or pi than 2^-53.9, and |x| >= 2^-32 for k = 0) exceeds it, so the
+// two-operation sum gives hi + lo exactly. What remains of k pi/2, below
+// 2^-129.5, is below 2^-75 of r.
+[[gnu::always_inline]] inline ReducedAngle reduceSmall(double x) {
+    const long k = _mm_cvtsd_si64(_mm_set_sd(x * trig::kTwoOverPi));
+    const long double head = x - kHalfPiHighTimes[k + 2];
+    const long double w = kHalfPiLowTimes[k + 2];
+    const long double hi = head - w;
+    return {hi, (head - hi) - w, static_cast<unsigned>(k) & 3u};
+}
+
+// sin and cos of k pi/2 + r from those of r, for each of the four k mod 4:
+// (s, c), (c, -s), (-s, -c), (-c, s). Exact, and on doubles, where a sign
+// costs nothing and no branch depends on the quadrant.
+[[gnu::always_inline]] inline SinCosDouble turned(double s, double c, unsigned quadrant) {
+    const double v[4] = {s, c, -s, -c};
+    return {v[quadrant], v[(quadrant + 1) & 3u]};
+}
+
+// Rounded and split: the extended results need double stores only.
+[[gnu::always_inline]] inline SinCosHalves halvesOf(const SinCos& v, unsigned quadrant) {
+    const double sHi = static_cast<double>(v.s), cHi = static_cast<double>(v.c);
+    const double sLo = static_cast<double>(v.s - sHi), cLo = static_cast<double>(v.c - cHi);
+    const SinCosDouble hi = turned(sHi, cHi, quadrant), lo = turned(sLo, cLo, quadrant);
+    return {hi.s, lo.s, hi.c, lo.c};
+}
+
+[[gnu::noinline]] inline SinCosDouble sinCosDoubleRare(double x) {
+    const SinCos v = sinCos(x);
+    return {static_cast<double>(v.s), static_cast<double>(v.c)};
+}
+[[gnu::noinline]] inline SinCosHalves sinCosHalvesRare(double x) {
+    return halvesOf(sinCos(x), 0);
+}
+
+} // namespace detail
+
+// sin x and cos x rounded to double; quickest for 2^-32 <= |x| < 2^24.
+[[gnu::always_inline]] inline SinCosDouble sinCosDouble(double x) {
+    using namespace detail;
+    const double ax = std::fabs(x);
+    if (!(ax >= 0x1p-32 && ax < 0x1p24)) [[unlikely]]
+        return sinCosDoubleRare(x);
+    const ReducedAngle r = reduceNear(x);
+    const SinCos v = sinCosReduced(r.hi, r.lo);
+    return turned(static_cast<double>(v.s), static_cast<double>(v.c), r.quadrant);
+}
+
+// sin x and cos x of an angle rounded to double; quickest for
+// 2^-32 <= |x| < 3.9.
+[[gnu::always_inline]] inline SinCosDouble sinCosOfAngleDouble(double x) {
+    using namespace detail;
+    const double ax = std::fabs(x);
+    if (!(ax >= 0x1p-32 && ax < kSmallAngleLimit)) [[unlikely]]
+        return sinCosDoubleRare(x);
+    const ReducedAngle r = reduceSmall(x);
+    const SinCos v = sinCosReduced(r.hi, r.lo);
+    return turned(static_cast<double>(v.s), static_cast<double>(v.c), r.quadrant);
+}
+
+// sin x and cos x of an angle as exact halves; quickest for
+// 2^-32 <= |x| < 3.9. Every |sin x| and |cos x| of a double x is 0, |x|
+// itself (below 2^-32) or above 2^-60, so their low halves are exact
+// doubles: the halves add up to the extended values.
+[[gnu::always_inline]] inline SinCosHalves sinCosOfAngleHalves(double x) {
+    using namespace detail;
+    const double ax = std::fabs(x);
+    if (!(ax >= 0x1p-32 && ax < kSmallAngleLimit)) [[unlikely]]
+        return sinCosHalvesRare(x);
+    const ReducedAngle r = reduceSmall(x);
+    return halvesOf(sinCosReduced(r.hi, r.lo), r.quadrant);
+}
+
 namespace detail {
 
 // atan a for finite a >= 0 and NaN: atan a = A + atan u with

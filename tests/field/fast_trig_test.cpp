@@ -161,7 +161,8 @@ void expectFaithful(const std::vector<Accuracy>& table) {
         EXPECT_LT(a.worst, 1.0) << a.kernel << ", " << a.argClass << ", at " << a.worstArg;
 }
 
-void checkSinCos(long count) {
+// The argument classes of the sine and cosine.
+std::vector<ArgClass> sinCosClasses() {
     std::vector<long double> nearMultiples;
     for (int k = 1; k <= 4000; ++k)
         for (int n = -1; n <= 1; ++n)
@@ -169,7 +170,7 @@ void checkSinCos(long count) {
                 nearMultiples.push_back(stepUlps(nearestToMultiple(k, asDouble), n));
     addClosestToMultiples(53, nearMultiples);
     addClosestToMultiples(64, nearMultiples);
-    const std::vector<ArgClass> classes = {
+    return {
         {"distance", 0.33, // k r, stored to double as the field model does
          [](Rng& g) {
              const double r = std::exp(uniform(g, std::log(1e-3), std::log(4e6)));
@@ -192,14 +193,57 @@ void checkSinCos(long count) {
         {"tiny", 0.05, [](Rng& g) { return randomSign(g, logUniform(g, -16445, -20)); }},
         {"huge", 0.02, [](Rng& g) { return randomSign(g, logUniform(g, 30, 16384)); }},
     };
+}
+
+void checkSinCos(long count) {
     Mpfr x(64), s(96), c(96); // 96 bits measure errors to 2^-32 ulp
-    expectFaithful(measure({"sin", "cos"}, classes, count, [&](long double arg, Accuracy* rows) {
-        mpfr_set_ld(x.v, arg, MPFR_RNDN);
-        mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
-        const SinCos v = sinCos(arg);
-        rows[0].add(arg, v.s, sinl(arg), s.v);
-        rows[1].add(arg, v.c, cosl(arg), c.v);
-    }));
+    expectFaithful(
+        measure({"sin", "cos"}, sinCosClasses(), count, [&](long double arg, Accuracy* rows) {
+            mpfr_set_ld(x.v, arg, MPFR_RNDN);
+            mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
+            const SinCos v = sinCos(arg);
+            rows[0].add(arg, v.s, sinl(arg), s.v);
+            rows[1].add(arg, v.c, cosl(arg), c.v);
+        }));
+}
+
+// The kernel's forms on the same classes, their arguments rounded to double
+// (those beyond the double range left out). The halves must split an
+// extended value within one ulp; a result rounded to double must be the
+// rounding of one of the two extended values next to the exact one, the
+// ones a faithful sinCos may give.
+void checkSinCosOfDoubles(long count) {
+    Mpfr x(64), s(96), c(96);
+    long notRounded = 0;
+    const auto rounded = [&](double got, mpfr_srcptr exact, const char* what, double arg) {
+        const double down = static_cast<double>(mpfr_get_ld(exact, MPFR_RNDD));
+        const double up = static_cast<double>(mpfr_get_ld(exact, MPFR_RNDU));
+        if (got == down || got == up) return;
+        if (++notRounded <= 10)
+            ADD_FAILURE() << std::hexfloat << what << "(" << arg << ") = " << got << ", not "
+                          << down << " or " << up;
+    };
+    const auto halves = [](double hi, double lo) {
+        const long double v = static_cast<long double>(hi) + lo;
+        EXPECT_EQ(hi, static_cast<double>(v)) << "halves " << hi << " + " << lo;
+        return v;
+    };
+    expectFaithful(
+        measure({"sin", "cos"}, sinCosClasses(), count, [&](long double wide, Accuracy* rows) {
+            const double arg = static_cast<double>(wide);
+            if (!std::isfinite(arg)) return;
+            mpfr_set_d(x.v, arg, MPFR_RNDN);
+            mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
+            const SinCosHalves h = sinCosOfAngleHalves(arg);
+            rows[0].add(arg, halves(h.sHi, h.sLo), sinl(arg), s.v);
+            rows[1].add(arg, halves(h.cHi, h.cLo), cosl(arg), c.v);
+            const SinCosDouble a = sinCosOfAngleDouble(arg), d = sinCosDouble(arg);
+            rounded(a.s, s.v, "sinCosOfAngleDouble sin", arg);
+            rounded(a.c, c.v, "sinCosOfAngleDouble cos", arg);
+            rounded(d.s, s.v, "sinCosDouble sin", arg);
+            rounded(d.c, c.v, "sinCosDouble cos", arg);
+        }));
+    EXPECT_EQ(notRounded, 0);
 }
 
 void checkArcTan(long count) {
@@ -380,6 +424,9 @@ TEST(FastTrig, AngleOfSpecialArgumentsIsTheReferences) {
 TEST(FastTrig, SinCosWithinOneUlpOnAMillionArguments) {
     checkSinCos(1000000);
 }
+TEST(FastTrig, SinCosOfDoublesWithinOneUlpOnAMillionArguments) {
+    checkSinCosOfDoubles(1000000);
+}
 TEST(FastTrig, ArcTanWithinOneUlpOnAMillionArguments) {
     checkArcTan(1000000);
 }
@@ -392,6 +439,10 @@ bool longTestsWanted() {
 TEST(FastTrigLong, SinCosWithinOneUlpOnTenMillionArguments) {
     if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
     checkSinCos(10000000);
+}
+TEST(FastTrigLong, SinCosOfDoublesWithinOneUlpOnTenMillionArguments) {
+    if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
+    checkSinCosOfDoubles(10000000);
 }
 TEST(FastTrigLong, ArcTanWithinOneUlpOnTenMillionArguments) {
     if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
