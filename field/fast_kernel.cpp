@@ -75,6 +75,7 @@ struct Block {
     double dist[kBlock];                             // m
     double ux[kBlock], uy[kBlock], uz[kBlock];       // towards the point
     double cth[kBlock];                              // angle cosine, within -1 .. 1
+    Halves root;                                     // sqrt(1 - cth^2)
     double theta[kBlock];                            // rad
     double ethx[kBlock], ethy[kBlock], ethz[kBlock]; // theta direction
     double ephx[kBlock], ephy[kBlock], ephz[kBlock]; // phi direction
@@ -197,14 +198,20 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
         // cosines of the remaining elements still count.
         if (tooclose) continue;
 
-        // The angle, the theta direction and k r.
+        // The angle theta. sqrt(1 - cth^2) serves sth here and tth below,
+        // kept in halves, unless cth is 0 and takes another value before tth.
+        for (std::size_t i = 0; i < m; ++i) {
+            const double cth = b.cth[i];
+            const long double root = sqrtl(1.0L - static_cast<long double>(cth) * cth);
+            const double sth = static_cast<double>(root);
+            b.root.hi[i] = sth;
+            b.root.lo[i] = static_cast<double>(root - sth);
+            b.theta[i] = fastAngle(cth, sth);
+        }
+        // The theta direction and k r.
         for (std::size_t i = 0; i < m; ++i) {
             double cth = b.cth[i];
-            // sqrt(1 - cth^2) serves sth here and tth below, unless cth is 0
-            // and takes another value before tth.
-            long double root = sqrtl(1.0L - static_cast<long double>(cth) * cth);
-            const double sth = static_cast<double>(root);
-            b.theta[i] = fastAngle(cth, sth);
+            long double root = b.root[i];
             const double dist = b.dist[i];
             if constexpr (Theta || Magnetic) {
                 if (cth == 0) {
@@ -257,7 +264,6 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 const double im = static_cast<double>(-q * sxPlusC);
                 b.re[0][i] = re;
                 b.im[0][i] = im;
-                b.phase[0][i] = fastAngle(re, im);
             }
             if constexpr (Theta) {
                 const long double xSquared = static_cast<long double>(x) * x;
@@ -267,7 +273,6 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 const double im = static_cast<double>(-p * (sxPlusC - xSquared * c));
                 b.re[1][i] = re;
                 b.im[1][i] = im;
-                b.phase[1][i] = fastAngle(re, im);
             }
             if constexpr (Magnetic) {
                 const double ethx = b.ethx[i], ethy = b.ethy[i], ethz = b.ethz[i];
@@ -284,8 +289,17 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 const double im = static_cast<double>(mm * cxMinusS);
                 b.re[2][i] = re;
                 b.im[2][i] = im;
-                b.phase[2][i] = fastAngle(re, im);
             }
+        }
+
+        // The phases, on their own: each is a chain of two divisions and a
+        // polynomial, which the elements overlap best without other work
+        // between them.
+        for (int part = 0; part < 3; ++part) {
+            if ((part == 0 && !Radial) || (part == 1 && !Theta) || (part == 2 && !Magnetic))
+                continue;
+            for (std::size_t i = 0; i < m; ++i)
+                b.phase[part][i] = fastAngle(b.re[part][i], b.im[part][i]);
         }
 
         // Each component as the sums receive it, then the sums.
