@@ -208,7 +208,9 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
             b.root.lo[i] = static_cast<double>(root - sth);
             b.theta[i] = fastAngle(cth, sth);
         }
-        // The theta direction and k r.
+        // The theta direction, k r, and the sines and cosines of k r and
+        // theta: the divisions of the one and the polynomials of the others
+        // keep different units of the processor busy side by side.
         for (std::size_t i = 0; i < m; ++i) {
             double cth = b.cth[i];
             long double root = b.root[i];
@@ -233,11 +235,9 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
                 b.ethy[i] = ethy;
                 b.ethz[i] = ethz;
             }
-            b.x[i] = static_cast<double>(static_cast<long double>(dist) * kTwoPi / lambda_);
-        }
-
-        for (std::size_t i = 0; i < m; ++i) {
-            const SinCosDouble kx = sinCosDouble(b.x[i]);
+            const double x = static_cast<double>(static_cast<long double>(dist) * kTwoPi / lambda_);
+            b.x[i] = x;
+            const SinCosDouble kx = sinCosDouble(x);
             b.s[i] = kx.s;
             b.c[i] = kx.c;
             const SinCosDouble th = sinCosOfAngleDouble(b.theta[i]);
