@@ -8,25 +8,12 @@
 #include <cstdint>
 
 #include "field/constants.h"
+#include "field/extended_bits.h"
 #include "field/fast_trig.h"
 
 namespace kvarn {
 
 namespace detail {
-
-// The double next to an extended value, below or above it (the value itself
-// when it is a double). For a double x: x < v exactly when x < doubleAbove(v),
-// and x <= v exactly when x <= doubleBelow(v), since no double lies strictly
-// between v and either bound.
-constexpr double doubleBelow(long double v) {
-    const double d = static_cast<double>(v);
-    if (d <= v) return d;
-    const auto bits = std::bit_cast<std::uint64_t>(d);
-    return std::bit_cast<double>(d > 0 ? bits - 1 : bits + 1);
-}
-constexpr double doubleAbove(long double v) {
-    return -doubleBelow(-v);
-}
 
 // angle()'s limit of |x| below which it takes the direction as pi/2.
 inline constexpr double kAngleAxisEdge = doubleAbove(1e-6L); // |x| < 1e-6L

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "field/constants.h"
+#include "field/extended_bits.h"
 #include "field/fast_angle.h"
 #include "field/fast_trig.h"
 
@@ -24,6 +25,13 @@ struct Sums {
             sqrtl(xre * xre + xim * xim + yre * yre + yim * yim + zre * zre + zim * zim));
     }
 };
+
+// The limits the geometry compares doubles with, as doubles that decide
+// each comparison alike (see doubleBelow): SSE2 compares them without
+// loading an extended constant.
+constexpr double kMinDistanceAbove = doubleAbove(kMinDistance);   // dist < kMinDistance
+constexpr double kTooCloseBelow = doubleBelow(kTooClose);         // dist <= kTooClose
+constexpr double kCthToleranceBelow = doubleBelow(kCthTolerance); // |cth| > kCthTolerance
 
 // Elements whose steps run one after another before the next elements':
 // enough that each step's loop keeps several independent elements in
@@ -174,15 +182,15 @@ ComputedPoint FastModel::compute(double xp, double yp) const {
             const long double py = static_cast<long double>(yp) - ey[i];
             const long double pz = static_cast<long double>(zp) - ez[i];
             double dist = static_cast<double>(sqrtl(px * px + py * py + pz * pz));
-            if (dist < kMinDistance) dist = static_cast<double>(kMinDistance);
-            if (dist <= kTooClose) tooclose = true;
+            if (dist < kMinDistanceAbove) dist = static_cast<double>(kMinDistance);
+            if (dist <= kTooCloseBelow) tooclose = true;
             const double ux = static_cast<double>(px / dist);
             const double uy = static_cast<double>(py / dist);
             const double uz = static_cast<double>(pz / dist);
             double cth = static_cast<double>(static_cast<long double>(dx[i]) * ux +
                                              static_cast<long double>(dy[i]) * uy +
                                              static_cast<long double>(dz[i]) * uz);
-            if (cth > kCthTolerance || cth < -kCthTolerance) {
+            if (cth > kCthToleranceBelow || cth < -kCthToleranceBelow) {
                 out.cthElement = static_cast<std::uint16_t>(k0 + i + 1);
                 return out;
             }
