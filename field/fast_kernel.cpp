@@ -39,8 +39,11 @@ constexpr double kCthToleranceBelow = doubleBelow(kCthTolerance); // |cth| > kCt
 constexpr std::size_t kBlock = 32;
 
 // An extended value kept in two doubles: hi, the nearest double, and
-// lo = v - hi, which add up to it exactly (see sinCosOfAngleHalves). Stores
-// of doubles cost a fraction of the 80-bit ones.
+// lo = v - hi, a multiple of ulp(v) below ulp(hi) / 2, which add up to it
+// exactly when ulp(v) is a double, |v| >= 2^-1011. So it is for the square
+// root sqrt(1 - cth^2), 0 or above 2^-27 for a double cth, and for the
+// sines and cosines of the phases (see sinCosOfAngleHalves). Stores of
+// doubles cost a fraction of the 80-bit ones.
 struct Halves {
     double hi[kBlock], lo[kBlock];
 

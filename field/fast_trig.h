@@ -132,12 +132,12 @@ inline constexpr long double kHalfPiLowTimes[5] = {-2 * kHalfPiLow, -kHalfPiLow,
 // Bound of the quick reduction of small angles: k = -2 .. 2.
 inline constexpr double kSmallAngleLimit = 3.9;
 
-// x = k pi/2 + hi + lo for a double 2^-32 <= |x| < 3.9. k is the nearest
-// integer to x 2/pi in double, so |hi + lo| <= pi/4 + 2^-50. x and k times
-// the high part are both multiples of 2^-63 below 4 (a double of 2^-1 or
-// more is, and k = 0 leaves x), so head, their difference, is exact; k times
-// the low part is exact, and |head| >= 2^-54.9 (no double comes nearer to
-// pi/2 or pi than 2^-53.9, and |x| >= 2^-32 for k = 0) exceeds it, so the
+// x = k pi/2 + hi + lo for a double 2^-32 <= |x| < 3.9. k is the integer
+// nearest x 2/pi in double, so |hi + lo| <= pi/4 + 2^-48. x and k times the
+// high part are both multiples of 2^-63 below 4 (a double of 2^-1 or more
+// is, and k = 0 leaves x), so head, their difference, is exact; k times the
+// low part is exact, and |head| >= 2^-54 (no double comes nearer to pi/2 or
+// pi than 2^-53.8, and |x| >= 2^-32 for k = 0) exceeds it, so the
 // two-operation sum gives hi + lo exactly. What remains of k pi/2, below
 // 2^-129.5, is below 2^-75 of r.
 [[gnu::always_inline]] inline ReducedAngle reduceSmall(double x) {
@@ -199,8 +199,10 @@ inline constexpr double kSmallAngleLimit = 3.9;
 
 // sin x and cos x of an angle as exact halves; quickest for
 // 2^-32 <= |x| < 3.9. Every |sin x| and |cos x| of a double x is 0, |x|
-// itself (below 2^-32) or above 2^-60, so their low halves are exact
-// doubles: the halves add up to the extended values.
+// itself (below 2^-32) or above 2^-77 (no extended value comes nearer to a
+// multiple of pi/2 than 2^-75.5), so their low halves, multiples of 2^-140
+// below 2^-53 of the high ones, are exact doubles: the halves add up to the
+// extended values.
 [[gnu::always_inline]] inline SinCosHalves sinCosOfAngleHalves(double x) {
     using namespace detail;
     const double ax = std::fabs(x);
