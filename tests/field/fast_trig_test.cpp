@@ -405,7 +405,7 @@ TEST(FastTrig, SpecialArgumentsGiveExactResults) {
 TEST(FastTrig, AngleTakesAFaithfulArcTanOnAMillionArguments) {
     checkAngle(1000000);
 }
-TEST(FastTrig, AngleOfSpecialArgumentsIsTheReferences) {
+TEST(FastTrig, AngleOfSpecialArgumentsMatchesTheReference) {
     constexpr double kInfD = std::numeric_limits<double>::infinity();
     constexpr double kMax = std::numeric_limits<double>::max();
     const double values[] = {0.0, -0.0, 1e-6, -1e-6, 0.5, -2.0, kMax, -kMax, kInfD, -kInfD};
