@@ -19,6 +19,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -208,7 +209,7 @@ void checkSinCos(long count) {
 }
 
 // The kernel's forms on the same classes, their arguments rounded to double
-// (those beyond the double range left out). The halves must split an
+// (those beyond the double range, and 0, left out). The halves must split an
 // extended value within one ulp; a result rounded to double must be the
 // rounding of one of the two extended values next to the exact one, the
 // ones a faithful sinCos may give.
@@ -231,7 +232,7 @@ void checkSinCosOfDoubles(long count) {
     expectFaithful(
         measure({"sin", "cos"}, sinCosClasses(), count, [&](long double wide, Accuracy* rows) {
             const double arg = static_cast<double>(wide);
-            if (!std::isfinite(arg)) return;
+            if (!std::isfinite(arg) || arg == 0) return; // 0: see the special arguments
             mpfr_set_d(x.v, arg, MPFR_RNDN);
             mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
             const SinCosHalves h = sinCosOfAngleHalves(arg);
@@ -399,6 +400,22 @@ TEST(FastTrig, SpecialArgumentsGiveExactResults) {
         expectSame(v.s, c.sin, "sin", c.x);
         expectSame(v.c, c.cos, "cos", c.x);
         expectSame(arcTan(c.x), c.atan, "atan", c.x);
+        // The kernel's forms, for the arguments that are doubles.
+        const double x = static_cast<double>(c.x);
+        if (x != c.x && !std::isnan(c.x)) continue;
+        const SinCosDouble d = sinCosDouble(x), a = sinCosOfAngleDouble(x);
+        const SinCosHalves h = sinCosOfAngleHalves(x);
+        for (const auto& [got, want, what] : {std::tuple{d.s, c.sin, "sinCosDouble sin"},
+                                              {d.c, c.cos, "sinCosDouble cos"},
+                                              {a.s, c.sin, "sinCosOfAngleDouble sin"},
+                                              {a.c, c.cos, "sinCosOfAngleDouble cos"},
+                                              {h.sHi, c.sin, "halves sin"},
+                                              {h.cHi, c.cos, "halves cos"}})
+            expectSame(got, want, what, c.x);
+        if (!std::isnan(c.sin)) {
+            EXPECT_EQ(h.sLo, 0.0) << c.x;
+            EXPECT_EQ(h.cLo, 0.0) << c.x;
+        }
     }
 }
 
