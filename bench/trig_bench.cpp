@@ -1,6 +1,6 @@
-// Times the fast sine/cosine and arctangent against the C library on the
-// argument mixes of the field model. Each iteration is one call (or the
-// sinl + cosl pair), on arguments cycled from a precomputed set.
+// Times the fast sine/cosine and arctangent, and the kernel's forms of them,
+// against the C library on the argument mixes of the field model. Each iteration is one call (or
+// the sinl + cosl pair), on arguments cycled from a precomputed set.
 //
 //   ./build/kvarn_trig_bench [--benchmark_repetitions=5 ...]
 
@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "field/fast_angle.h"
 #include "field/fast_trig.h"
 
 namespace {
@@ -57,6 +58,16 @@ template <class F> void run(benchmark::State& state, Mix mix, F f) {
 }
 
 const auto fastSinCos = [](long double x) { return kvarn::sinCos(x); };
+// The kernel's forms take doubles, as the mixes' arguments are.
+const auto sinCosDouble = [](long double x) { return kvarn::sinCosDouble(static_cast<double>(x)); };
+const auto sinCosOfAngleDouble = [](long double x) {
+    return kvarn::sinCosOfAngleDouble(static_cast<double>(x));
+};
+const auto sinCosOfAngleHalves = [](long double x) {
+    return kvarn::sinCosOfAngleHalves(static_cast<double>(x));
+};
+// angle(1, t) of a ratio t: the arctangent with its division and rounding.
+const auto fastAngle = [](long double t) { return kvarn::fastAngle(1.0, static_cast<double>(t)); };
 const auto libcSinCos = [](long double x) { return kvarn::SinCos{sinl(x), cosl(x)}; };
 const auto libcSin = [](long double x) { return sinl(x); };
 const auto fastAtan = [](long double t) { return kvarn::arcTan(t); };
@@ -66,14 +77,18 @@ const auto libcAtan = [](long double t) { return atanl(t); };
 
 BENCHMARK_CAPTURE(run, SinCos_distance, Mix::Distance, fastSinCos);
 BENCHMARK_CAPTURE(run, SinlCosl_distance, Mix::Distance, libcSinCos);
+BENCHMARK_CAPTURE(run, SinCosDouble_distance, Mix::Distance, sinCosDouble);
 BENCHMARK_CAPTURE(run, Sinl_distance, Mix::Distance, libcSin);
 BENCHMARK_CAPTURE(run, SinCos_angle, Mix::Angle, fastSinCos);
 BENCHMARK_CAPTURE(run, SinlCosl_angle, Mix::Angle, libcSinCos);
+BENCHMARK_CAPTURE(run, SinCosOfAngleDouble_angle, Mix::Angle, sinCosOfAngleDouble);
 BENCHMARK_CAPTURE(run, SinCos_phase, Mix::Phase, fastSinCos);
 BENCHMARK_CAPTURE(run, SinlCosl_phase, Mix::Phase, libcSinCos);
+BENCHMARK_CAPTURE(run, SinCosOfAngleHalves_phase, Mix::Phase, sinCosOfAngleHalves);
 BENCHMARK_CAPTURE(run, SinCos_large, Mix::Large, fastSinCos);
 BENCHMARK_CAPTURE(run, SinlCosl_large, Mix::Large, libcSinCos);
 BENCHMARK_CAPTURE(run, ArcTan_ratio, Mix::Ratio, fastAtan);
 BENCHMARK_CAPTURE(run, Atanl_ratio, Mix::Ratio, libcAtan);
+BENCHMARK_CAPTURE(run, FastAngle_ratio, Mix::Ratio, fastAngle);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #pragma once
-// The fields of an x87 extended-precision number.
+// The fields of an x87 extended-precision number, and the doubles next to one.
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -22,6 +23,20 @@ inline ExtendedBits bitsOf(long double v) {
     std::memcpy(&b.significand, bytes, sizeof b.significand);
     std::memcpy(&b.signExponent, bytes + 8, sizeof b.signExponent);
     return b;
+}
+
+// The double next to an extended value, below or above it (the value itself
+// when it is a double). No double lies strictly between v and either bound,
+// so for a double x: x < v exactly when x < doubleAbove(v), x <= v exactly
+// when x <= doubleBelow(v), and x > v exactly when x > doubleBelow(v).
+constexpr double doubleBelow(long double v) {
+    const double d = static_cast<double>(v);
+    if (d <= v) return d;
+    const auto bits = std::bit_cast<std::uint64_t>(d);
+    return std::bit_cast<double>(d > 0 ? bits - 1 : bits + 1);
+}
+constexpr double doubleAbove(long double v) {
+    return -doubleBelow(-v);
 }
 
 } // namespace kvarn

@@ -1,12 +1,14 @@
 #pragma once
 // The fast point kernel: the same element loop as the reference procedures
-// (elementGeometry, elementField, accumulateField), giving the same doubles,
-// laid out for speed. The pass's elements are read from arrays made once per
-// pass, with each element's current moment over 4 pi computed once; every
-// mode of a set is summed in one loop over the elements; a point found too
-// close (its values are 0 whatever the sums) skips the field of the elements
-// that follow and only checks their angle cosine. Pure: any number of
-// threads may compute points of one model.
+// (elementGeometry, elementField, accumulateField), giving the same doubles
+// on the fast trigonometry, laid out for speed. The pass's elements are read
+// from arrays made once per pass, with each element's current moment over
+// 4 pi computed once; every mode of a set is summed in one pass over the
+// elements, which takes them in blocks and each step of the loop over a
+// whole block before the next step; a point found too close (its values are
+// 0 whatever the sums) skips the field of the elements that follow and only
+// checks their angle cosine. Pure: any number of threads may compute points
+// of one model.
 
 #include <cstdint>
 #include <vector>

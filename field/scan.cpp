@@ -1,5 +1,6 @@
 #include "field/scan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <csignal>
@@ -18,10 +19,13 @@ namespace kvarn {
 
 namespace {
 
-// Points of a row computed as one piece of work: small enough to keep every
-// core busy on a narrow grid, large enough that handing it over costs
-// nothing next to its element loops.
+// Points of a row computed as one piece of work, at most: small enough to
+// keep every core busy on a narrow grid, large enough that handing it over
+// costs nothing next to its element loops.
 constexpr std::size_t kChunkPoints = 32;
+// Pieces per thread a scan is cut into at least, points allowing, so that
+// the threads end together: the last piece of the scan waits alone.
+constexpr long kChunksPerThread = 8;
 
 // A piece of one row.
 struct Chunk {
@@ -37,7 +41,8 @@ struct Chunk {
 // subtraction that place every point.
 class ChunkMaker {
   public:
-    explicit ChunkMaker(const Grid& grid) : grid_(grid), yp_(grid.yend), xp_(grid.xanf) {}
+    ChunkMaker(const Grid& grid, std::size_t chunkPoints)
+        : grid_(grid), chunkPoints_(chunkPoints), yp_(grid.yend), xp_(grid.xanf) {}
 
     // The next chunk, or nullptr after the last row.
     std::unique_ptr<Chunk> next() {
@@ -51,8 +56,8 @@ class ChunkMaker {
         chunk->yp = yp_;
         chunk->rowStart = rowStart_;
         rowStart_ = false;
-        chunk->xs.reserve(kChunkPoints);
-        while (chunk->xs.size() < kChunkPoints && columnLaid(grid_, xp_)) {
+        chunk->xs.reserve(chunkPoints_);
+        while (chunk->xs.size() < chunkPoints_ && columnLaid(grid_, xp_)) {
             chunk->xs.push_back(xp_);
             xp_ = xp_ + grid_.step;
         }
@@ -67,6 +72,7 @@ class ChunkMaker {
 
   private:
     Grid grid_;
+    std::size_t chunkPoints_;
     double yp_, xp_;
     bool inRow_ = false;
     bool rowStart_ = false;
@@ -208,10 +214,10 @@ ScanOutcome scanGrid(const Grid& grid, const PointInputs& in, const ScanOptions&
                      std::span<PointSink* const> sinks) {
     const PointSource source(in, options);
     const unsigned threads = options.threads != 0 ? options.threads : scanThreads();
-    ChunkMaker maker(grid);
     ScanOutcome outcome;
 
     if (threads <= 1) {
+        ChunkMaker maker(grid, kChunkPoints);
         while (std::unique_ptr<Chunk> chunk = maker.next()) {
             compute(source, *chunk);
             if (!deliver(*chunk, sinks, outcome)) break;
@@ -219,6 +225,10 @@ ScanOutcome scanGrid(const Grid& grid, const PointInputs& in, const ScanOptions&
         return outcome;
     }
 
+    const long points = gridColumns(grid) * gridRows(grid);
+    ChunkMaker maker(grid,
+                     static_cast<std::size_t>(std::clamp(points / (kChunksPerThread * threads), 1L,
+                                                         static_cast<long>(kChunkPoints))));
     // Chunks under way, in scan order; enough ahead to keep every thread busy
     // while the sinks take the front one.
     const std::size_t ahead = 4 * static_cast<std::size_t>(threads);

@@ -22,7 +22,7 @@ inline constexpr long double kNearReductionLimit = 0x1p24L;
 // of k pi/2 is below 2^-16, so the two-operation error-free sum holds for
 // the next step. The error stays below 2^-143, while no extended x of the
 // range comes closer than 2^-67.2 to a multiple of pi/2: r keeps 75 bits.
-inline ReducedAngle reduceNear(long double x) {
+[[gnu::always_inline]] inline ReducedAngle reduceNear(long double x) {
     constexpr long double kShifter = 0x1.8p63L; // rounds a sum to an integer
     const long double k = (x * trig::kTwoOverPi + kShifter) - kShifter;
     const long double head = x - k * trig::kPio2Part1;

@@ -3,9 +3,15 @@
 
 #include "field/fast_trig.h"
 
+#include "field/constants.h"
+#include "field/fast_angle.h"
+#include "field/geometry.h"
+
 #include <mpfr.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +19,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -155,7 +162,8 @@ void expectFaithful(const std::vector<Accuracy>& table) {
         EXPECT_LT(a.worst, 1.0) << a.kernel << ", " << a.argClass << ", at " << a.worstArg;
 }
 
-void checkSinCos(long count) {
+// The argument classes of the sine and cosine.
+std::vector<ArgClass> sinCosClasses() {
     std::vector<long double> nearMultiples;
     for (int k = 1; k <= 4000; ++k)
         for (int n = -1; n <= 1; ++n)
@@ -163,7 +171,7 @@ void checkSinCos(long count) {
                 nearMultiples.push_back(stepUlps(nearestToMultiple(k, asDouble), n));
     addClosestToMultiples(53, nearMultiples);
     addClosestToMultiples(64, nearMultiples);
-    const std::vector<ArgClass> classes = {
+    return {
         {"distance", 0.33, // k r, stored to double as the field model does
          [](Rng& g) {
              const double r = std::exp(uniform(g, std::log(1e-3), std::log(4e6)));
@@ -186,14 +194,57 @@ void checkSinCos(long count) {
         {"tiny", 0.05, [](Rng& g) { return randomSign(g, logUniform(g, -16445, -20)); }},
         {"huge", 0.02, [](Rng& g) { return randomSign(g, logUniform(g, 30, 16384)); }},
     };
+}
+
+void checkSinCos(long count) {
     Mpfr x(64), s(96), c(96); // 96 bits measure errors to 2^-32 ulp
-    expectFaithful(measure({"sin", "cos"}, classes, count, [&](long double arg, Accuracy* rows) {
-        mpfr_set_ld(x.v, arg, MPFR_RNDN);
-        mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
-        const SinCos v = sinCos(arg);
-        rows[0].add(arg, v.s, sinl(arg), s.v);
-        rows[1].add(arg, v.c, cosl(arg), c.v);
-    }));
+    expectFaithful(
+        measure({"sin", "cos"}, sinCosClasses(), count, [&](long double arg, Accuracy* rows) {
+            mpfr_set_ld(x.v, arg, MPFR_RNDN);
+            mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
+            const SinCos v = sinCos(arg);
+            rows[0].add(arg, v.s, sinl(arg), s.v);
+            rows[1].add(arg, v.c, cosl(arg), c.v);
+        }));
+}
+
+// The kernel's forms on the same classes, their arguments rounded to double
+// (those beyond the double range, and 0, left out). The halves must split an
+// extended value within one ulp; a result rounded to double must be the
+// rounding of one of the two extended values next to the exact one, the
+// ones a faithful sinCos may give.
+void checkSinCosOfDoubles(long count) {
+    Mpfr x(64), s(96), c(96);
+    long notRounded = 0;
+    const auto rounded = [&](double got, mpfr_srcptr exact, const char* what, double arg) {
+        const double down = static_cast<double>(mpfr_get_ld(exact, MPFR_RNDD));
+        const double up = static_cast<double>(mpfr_get_ld(exact, MPFR_RNDU));
+        if (got == down || got == up) return;
+        if (++notRounded <= 10)
+            ADD_FAILURE() << std::hexfloat << what << "(" << arg << ") = " << got << ", not "
+                          << down << " or " << up;
+    };
+    const auto halves = [](double hi, double lo) {
+        const long double v = static_cast<long double>(hi) + lo;
+        EXPECT_EQ(hi, static_cast<double>(v)) << "halves " << hi << " + " << lo;
+        return v;
+    };
+    expectFaithful(
+        measure({"sin", "cos"}, sinCosClasses(), count, [&](long double wide, Accuracy* rows) {
+            const double arg = static_cast<double>(wide);
+            if (!std::isfinite(arg) || arg == 0) return; // 0: see the special arguments
+            mpfr_set_d(x.v, arg, MPFR_RNDN);
+            mpfr_sin_cos(s.v, c.v, x.v, MPFR_RNDN);
+            const SinCosHalves h = sinCosOfAngleHalves(arg);
+            rows[0].add(arg, halves(h.sHi, h.sLo), sinl(arg), s.v);
+            rows[1].add(arg, halves(h.cHi, h.cLo), cosl(arg), c.v);
+            const SinCosDouble a = sinCosOfAngleDouble(arg), d = sinCosDouble(arg);
+            rounded(a.s, s.v, "sinCosOfAngleDouble sin", arg);
+            rounded(a.c, c.v, "sinCosOfAngleDouble cos", arg);
+            rounded(d.s, s.v, "sinCosDouble sin", arg);
+            rounded(d.c, c.v, "sinCosDouble cos", arg);
+        }));
+    EXPECT_EQ(notRounded, 0);
 }
 
 void checkArcTan(long count) {
@@ -231,6 +282,95 @@ void checkArcTan(long count) {
     }));
 }
 
+// fastAngle(x, y) against angle()'s steps on an arctangent of t = |y / x|
+// (extended, as angle() forms it) that is one of the two extended values
+// next to the exact one: the result must be what one of them gives. Where
+// angle() takes no arctangent (|x| < 1e-6), it must be angle()'s own.
+struct AngleCheck {
+    std::string argClass;
+    long count = 0, notFromNearest = 0, libcDiffers = 0;
+
+    void add(double x, double y) {
+        ++count;
+        const double got = fastAngle(x, y);
+        const double libc = angle(x, y);
+        libcDiffers += std::bit_cast<std::uint64_t>(got) != std::bit_cast<std::uint64_t>(libc);
+        if (std::isnan(x) || std::isnan(y)) {
+            EXPECT_TRUE(std::isnan(got)) << "angle(" << x << ", " << y << ")";
+            return;
+        }
+        if (fabsl(x) < 1e-6L) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(libc))
+                << "angle(" << x << ", " << y << ")";
+            return;
+        }
+        const long double t = fabsl(static_cast<long double>(y) / x);
+        Mpfr m(64), exact(128);
+        mpfr_set_ld(m.v, t, MPFR_RNDN);
+        mpfr_atan(exact.v, m.v, MPFR_RNDN);
+        const auto steps = [&](long double a) { // angle() after its atanl
+            if (x >= 0) return static_cast<double>(y >= 0 ? a : -a);
+            return static_cast<double>(y >= 0 ? kPi - a : a - kPi);
+        };
+        const double down = steps(mpfr_get_ld(exact.v, MPFR_RNDD));
+        const double up = steps(mpfr_get_ld(exact.v, MPFR_RNDU));
+        const double nearest = steps(mpfr_get_ld(exact.v, MPFR_RNDN));
+        const auto same = [](double a, double b) {
+            return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+        };
+        EXPECT_TRUE(same(got, down) || same(got, up))
+            << std::hexfloat << "angle(" << x << ", " << y << ") = " << got << ", not " << down
+            << " or " << up;
+        notFromNearest += !same(got, nearest);
+    }
+};
+
+void checkAngle(long count) {
+    Rng g(20251208);
+    const auto direction = [&] { // (cth, sth) of the geometry
+        const double cth = g() % 8 == 0 ? randomSign(g, logUniform(g, -25, 0)) : uniform(g, -1, 1);
+        return std::pair{cth,
+                         static_cast<double>(sqrtl(1.0L - static_cast<long double>(cth) * cth))};
+    };
+    const auto field = [&] { // (re, im) of a field component, any quadrant
+        return std::pair{static_cast<double>(randomSign(g, logUniform(g, -40, 30))),
+                         static_cast<double>(randomSign(g, logUniform(g, -40, 30)))};
+    };
+    const auto nearEdges = [&] { // |y / x| near the edges of the arctangent's table
+        const double x = static_cast<double>(randomSign(g, logUniform(g, -3, 3)));
+        const long double edge =
+            std::ldexp(1 + static_cast<int>(g() % 8) / 8.0L, static_cast<int>(g() % 12) - 6);
+        const double y =
+            static_cast<double>(x * edge * (1 + randomSign(g, logUniform(g, -60, -10))));
+        return std::pair{x, randomSign(g, y)};
+    };
+    const auto nearAxis = [&] { // |x| around angle()'s limit 1e-6
+        const int steps = static_cast<int>(g() % 9) - 4;
+        return std::pair{static_cast<double>(randomSign(g, stepUlps(1e-6L, 0))) *
+                             (1 + steps * 0x1p-52),
+                         static_cast<double>(randomSign(g, logUniform(g, -30, 10)))};
+    };
+    const struct {
+        const char* name;
+        double share;
+        std::function<std::pair<double, double>()> draw;
+    } classes[] = {{"direction", 0.35, direction},
+                   {"field", 0.35, field},
+                   {"near edges", 0.2, nearEdges},
+                   {"near axis", 0.1, nearAxis}};
+    std::printf("%-12s %9s %14s %9s\n", "class", "args", "!=nearest atan", "!=libc");
+    for (const auto& c : classes) {
+        AngleCheck check{c.name};
+        for (long i = std::lround(static_cast<double>(count) * c.share); i > 0; --i) {
+            const auto [x, y] = c.draw();
+            check.add(x, y);
+        }
+        std::printf("%-12s %9ld %14ld %9ld\n", c.name, check.count, check.notFromNearest,
+                    check.libcDiffers);
+    }
+    std::fflush(stdout);
+}
+
 // Same value and same sign; NaN matches NaN.
 void expectSame(long double got, long double want, const char* what, long double arg) {
     if (std::isnan(want)) {
@@ -260,11 +400,49 @@ TEST(FastTrig, SpecialArgumentsGiveExactResults) {
         expectSame(v.s, c.sin, "sin", c.x);
         expectSame(v.c, c.cos, "cos", c.x);
         expectSame(arcTan(c.x), c.atan, "atan", c.x);
+        // The kernel's forms, for the arguments that are doubles.
+        const double x = static_cast<double>(c.x);
+        if (x != c.x && !std::isnan(c.x)) continue;
+        const SinCosDouble d = sinCosDouble(x), a = sinCosOfAngleDouble(x);
+        const SinCosHalves h = sinCosOfAngleHalves(x);
+        for (const auto& [got, want, what] : {std::tuple{d.s, c.sin, "sinCosDouble sin"},
+                                              {d.c, c.cos, "sinCosDouble cos"},
+                                              {a.s, c.sin, "sinCosOfAngleDouble sin"},
+                                              {a.c, c.cos, "sinCosOfAngleDouble cos"},
+                                              {h.sHi, c.sin, "halves sin"},
+                                              {h.cHi, c.cos, "halves cos"}})
+            expectSame(got, want, what, c.x);
+        if (!std::isnan(c.sin)) {
+            EXPECT_EQ(h.sLo, 0.0) << c.x;
+            EXPECT_EQ(h.cLo, 0.0) << c.x;
+        }
     }
 }
 
+TEST(FastTrig, AngleTakesAFaithfulArcTanOnAMillionArguments) {
+    checkAngle(1000000);
+}
+TEST(FastTrig, AngleOfSpecialArgumentsMatchesTheReference) {
+    constexpr double kInfD = std::numeric_limits<double>::infinity();
+    constexpr double kMax = std::numeric_limits<double>::max();
+    const double values[] = {0.0, -0.0, 1e-6, -1e-6, 0.5, -2.0, kMax, -kMax, kInfD, -kInfD};
+    for (double x : values)
+        for (double y : values) {
+            SCOPED_TRACE(::testing::Message() << "angle(" << x << ", " << y << ")");
+            const double got = fastAngle(x, y), want = angle(x, y);
+            if (std::isnan(want))
+                EXPECT_TRUE(std::isnan(got));
+            else
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(want));
+        }
+    EXPECT_TRUE(std::isnan(fastAngle(std::nan(""), 1.0)));
+    EXPECT_TRUE(std::isnan(fastAngle(1.0, std::nan(""))));
+}
 TEST(FastTrig, SinCosWithinOneUlpOnAMillionArguments) {
     checkSinCos(1000000);
+}
+TEST(FastTrig, SinCosOfDoublesWithinOneUlpOnAMillionArguments) {
+    checkSinCosOfDoubles(1000000);
 }
 TEST(FastTrig, ArcTanWithinOneUlpOnAMillionArguments) {
     checkArcTan(1000000);
@@ -279,9 +457,17 @@ TEST(FastTrigLong, SinCosWithinOneUlpOnTenMillionArguments) {
     if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
     checkSinCos(10000000);
 }
+TEST(FastTrigLong, SinCosOfDoublesWithinOneUlpOnTenMillionArguments) {
+    if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
+    checkSinCosOfDoubles(10000000);
+}
 TEST(FastTrigLong, ArcTanWithinOneUlpOnTenMillionArguments) {
     if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
     checkArcTan(10000000);
+}
+TEST(FastTrigLong, AngleTakesAFaithfulArcTanOnTenMillionArguments) {
+    if (!longTestsWanted()) GTEST_SKIP() << "set KVARN_LONG_TESTS=1";
+    checkAngle(10000000);
 }
 
 } // namespace
