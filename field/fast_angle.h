@@ -10,6 +10,7 @@
 #include "field/constants.h"
 #include "field/extended_bits.h"
 #include "field/fast_trig.h"
+#include "field/geometry.h"
 
 namespace kvarn {
 
@@ -21,13 +22,7 @@ inline constexpr double kAngleAxisEdge = doubleAbove(1e-6L); // |x| < 1e-6L
 // angle()'s own steps on arcTan, for the rare arguments: |x| < 1e-6 and
 // an infinite or NaN y.
 [[gnu::noinline]] inline double angleRare(double x, double y) {
-    long double a;
-    if (fabsl(x) < 1e-6L)
-        a = kHalfPi;
-    else
-        a = arcTan(fabsl(static_cast<long double>(y) / x));
-    if (x >= 0) return static_cast<double>(y >= 0 ? a : -a);
-    return static_cast<double>(y >= 0 ? kPi - a : a - kPi);
+    return angleWith<arcTan>(x, y);
 }
 
 } // namespace detail

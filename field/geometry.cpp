@@ -7,15 +7,14 @@
 
 namespace kvarn {
 
+namespace {
+long double libraryArcTan(long double t) {
+    return atanl(t);
+}
+} // namespace
+
 double angle(double x, double y) {
-    // a stays in extended precision up to the returned value.
-    long double a;
-    if (fabsl(x) < 1e-6L)
-        a = kHalfPi;
-    else
-        a = atanl(fabsl(static_cast<long double>(y) / x));
-    if (x >= 0) return static_cast<double>(y >= 0 ? a : -a);
-    return static_cast<double>(y >= 0 ? kPi - a : a - kPi);
+    return angleWith<libraryArcTan>(x, y);
 }
 
 bool elementGeometry(const PointInputs& in, PointWork& work) {

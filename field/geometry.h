@@ -1,6 +1,10 @@
 #pragma once
 // Where a field point lies as seen from one element.
 
+#include <cmath>
+
+#include "field/constants.h"
+
 namespace kvarn {
 
 // Relative position of the field point to element i (all stored as doubles).
@@ -12,7 +16,21 @@ struct ElementGeometry {
     double ephx = 0, ephy = 0, ephz = 0; // phi direction u x e_theta
 };
 
-// Direction of the plane vector (x, y) in rad, built on the program's pi.
+// Direction of the plane vector (x, y) in rad, built on the program's pi:
+// with a = ArcTan(|y / x|), or pi/2 when |x| < 1e-6, it is a or -a for
+// x >= 0 and pi - a or a - pi for x < 0, by the sign of y, each formed in
+// extended precision and rounded to double once.
+template <long double (*ArcTan)(long double)> double angleWith(double x, double y) {
+    long double a; // stays in extended precision up to the returned value
+    if (fabsl(x) < 1e-6L)
+        a = kHalfPi;
+    else
+        a = ArcTan(fabsl(static_cast<long double>(y) / x));
+    if (x >= 0) return static_cast<double>(y >= 0 ? a : -a);
+    return static_cast<double>(y >= 0 ? kPi - a : a - kPi);
+}
+
+// The angle on the C library's arctangent.
 double angle(double x, double y);
 
 struct PointInputs;

@@ -27,6 +27,11 @@ bool rowLaid(const Grid& grid, double yp) {
     return yp >= grid.yanf - kLimitMargin * grid.step;
 }
 
+bool gridAdvances(const Grid& grid) {
+    return grid.xanf + grid.step > grid.xanf && grid.xend + grid.step > grid.xend &&
+           grid.yend - grid.step < grid.yend && grid.yanf - grid.step < grid.yanf;
+}
+
 long gridColumns(const Grid& grid) {
     long n = 0;
     for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step)

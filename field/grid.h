@@ -28,8 +28,15 @@ bool columnLaid(const Grid& grid, double xp);
 // precision.
 bool rowLaid(const Grid& grid, double yp);
 
-// How many columns and rows the grid lays (step above 0; counted point by
-// point, so only for grids of a size that can be scanned).
+// Whether the repeated addition and subtraction of the step move every
+// coordinate of the grid on: a step below the spacing of doubles at the
+// grid's coordinates would lay the same column for ever. The spacing grows
+// with the magnitude, so the grid's extremes decide.
+bool gridAdvances(const Grid& grid);
+
+// How many columns and rows the grid lays (step above 0, a grid that
+// advances; counted point by point, so only for grids of a size that can be
+// scanned).
 long gridColumns(const Grid& grid);
 long gridRows(const Grid& grid);
 

@@ -26,7 +26,7 @@ std::string stationBroken(const Station& s) {
         return "wire length";
     if (!rangeInOrder(s.grid.xanf, s.grid.xend) || !rangeInOrder(s.grid.yanf, s.grid.yend))
         return "grid ranges";
-    if (!stepAccepted(s.grid.step)) return "grid step";
+    if (!stepAccepted(s.grid.step) || !gridAdvances(s.grid)) return "grid step";
     if (s.heights.empty()) return "no height";
     for (double h : s.heights)
         if (!isFiniteInput(h)) return "a height that is no finite number";

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -119,7 +120,11 @@ std::optional<double> Reader::number(const toml::node& node, const std::string& 
         fault(node.source(), key, std::string("expected a number, found ") + typeName(node));
         return std::nullopt;
     }
-    const double v = *node.value<double>();
+    // An integer is taken to the nearest double, as the same digits typed
+    // into a form are; toml++ itself gives no double for one it cannot hold
+    // exactly.
+    const double v = node.is_integer() ? static_cast<double>(*node.value<std::int64_t>())
+                                       : *node.value<double>();
     if (!std::isfinite(v)) {
         fault(node.source(), key, "expected a finite number (inf and nan are not accepted)");
         return std::nullopt;
@@ -301,6 +306,12 @@ void Reader::readGrid(const toml::table& root, Station& s) {
         if (hs) s.heights = *hs;
     }
     if (!ok) return;
+    if (!gridAdvances(s.grid)) {
+        fault(grid->source(), "grid.step",
+              "the step is too small for coordinates this large: adding it would not move "
+              "from one point to the next");
+        return;
+    }
     // Estimated first, so that an absurd grid is refused before it is counted.
     const double estimate = ((s.grid.xend - s.grid.xanf) / s.grid.step + 1) *
                             ((s.grid.yend - s.grid.yanf) / s.grid.step + 1);

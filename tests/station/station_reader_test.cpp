@@ -86,11 +86,14 @@ TEST(StationReader, GoodFileGivesTheStation) {
 }
 
 TEST(StationReader, NumbersAreTheFormsDoubles) {
-    for (const char* text : {"3.65", "7.1", "14.2", "0.1", "146", "28.5", "1.234", "99999.9"}) {
+    // The last: an integer no double holds, taken to the nearest one.
+    for (const char* text :
+         {"3.65", "7.1", "14.2", "0.1", "146", "28.5", "1.234", "99999.9", "444444444444444441"}) {
         double typed = 0;
         ASSERT_TRUE(convertNumber(text, typed));
-        const std::string x = std::string("x = [") + text + ", " + text + "]";
-        EXPECT_EQ(parseStation(withLine(6, x), "n.toml").grid.xanf, typed) << text;
+        std::string file = withLine(6, std::string("x = [") + text + ", " + text + "]");
+        file.replace(file.find("step = 1"), 8, "step = 1000"); // moves on at any of them
+        EXPECT_EQ(parseStation(file, "n.toml").grid.xanf, typed) << text;
     }
 }
 
@@ -123,6 +126,9 @@ TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
         {8, "step = 0", "f.toml:8:8: grid.step", "above 0"},
         {8, "step = nan", "grid.step", "finite number"},
         {8, "step = 0.00001", "grid", "at most 4000000"},
+        // An integer no double holds is the nearest double; 1 m does not
+        // move on from it.
+        {6, "x = [444444444444444441, 444444444444444441]", "grid.step", "too small"},
         {9, "heights = []", "grid.heights", "1 to 100 numbers"},
         {9, "height = [2]", "f.toml:9:1: grid.height", "unknown key; accepted here: x, y, step"},
         {11, "frequency = 3.4", "f.toml:11:13: band[1].frequency",
