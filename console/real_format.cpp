@@ -60,8 +60,6 @@ std::string formatReal(double value, int width, int decimals) {
     }
     std::string intPart = digits.substr(0, intDigits);
     intPart.erase(0, std::min(intPart.find_first_not_of('0'), intPart.size() - 1));
-    // Appended piece by piece: GCC 12 at -O3 sees a false overlap in
-    // const char* + std::string and warns about it.
     std::string text = negative ? "-" : "";
     text += intPart;
     if (decimals > 0) {
