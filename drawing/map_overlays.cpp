@@ -57,19 +57,26 @@ bool overWire(const Rect& r, const FieldMap& map, const MapLayout& layout) {
     return false;
 }
 
-} // namespace
-
-void strokeContourStyle(cairo_t* cr, const MapLayout& layout) {
+// Strokes the path twice with round ends, wide in one grey and narrow over
+// it in another, so that it shows on any colour and in black and white.
+void strokeTwice(cairo_t* cr, double outerGrey, double outerWidth, double innerGrey,
+                 double innerWidth) {
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_set_line_width(cr, 0.45 * layout.em);
+    cairo_set_source_rgb(cr, outerGrey, outerGrey, outerGrey);
+    cairo_set_line_width(cr, outerWidth);
     cairo_stroke_preserve(cr);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_set_line_width(cr, 0.22 * layout.em);
+    cairo_set_source_rgb(cr, innerGrey, innerGrey, innerGrey);
+    cairo_set_line_width(cr, innerWidth);
     cairo_stroke(cr);
     cairo_restore(cr);
+}
+
+} // namespace
+
+void strokeContourStyle(cairo_t* cr, const MapLayout& layout) {
+    strokeTwice(cr, 0, 0.45 * layout.em, 1, 0.22 * layout.em); // white with black edges
 }
 
 void drawLimitContour(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
@@ -102,14 +109,7 @@ std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& la
     cairo_new_path(cr);
     for (const WirePoint& p : map.corners)
         cairo_line_to(cr, layout.toX(p.x), layout.toY(p.y));
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_set_line_width(cr, 0.36 * layout.em);
-    cairo_stroke_preserve(cr);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_set_line_width(cr, 0.14 * layout.em);
-    cairo_stroke(cr);
+    strokeTwice(cr, 1, 0.36 * layout.em, 0, 0.14 * layout.em); // black in a white halo
 
     const TextStyle style{0.85 * layout.em, false, Align::Left, true};
     for (std::size_t i = 0; i < map.corners.size(); ++i) {

@@ -61,17 +61,6 @@ bool started(PtyRun& run) {
     return false;
 }
 
-// Past the usage notice and the coordinate form with these corners.
-void enterAntenna(PtyRun& run, const std::string& corners) {
-    ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << run.screen << run.reports;
-    run.type("\r");
-    ASSERT_TRUE(run.showsAfter(0, "Eingabe der Antennenkoordinaten")) << run.screen;
-    run.type(corners + "\x1b");
-    ASSERT_TRUE(run.showsAfter(0, "OK")) << run.screen;
-    run.type("\r");
-    ASSERT_TRUE(run.showsAfter(0, "Frequenz[MHz]:")) << run.screen;
-}
-
 // The example calculation with its output file "antenne", up to its end.
 void exampleCalculation(PtyRun& run) {
     enterAntenna(run, "0\t0\t10\t20\t0\t10\t40\t0\t10");
@@ -198,11 +187,7 @@ TEST(TerminalFaults, SignalsInTheMiddleOfAScanKeepEveryCompleteRowOnce) {
         const termios before = run.modes();
         startOnTerminal(run);
         // 800 elements, ten columns and 9001 rows: the scan takes a while.
-        enterAntenna(run, "0\t0\t10\t800\t0\t10");
-        run.type("\t\t\t9\t9000\t\t\t\t\t\tj\x1b");
-        ASSERT_TRUE(run.showsAfter(run.screen.size(), "OK")) << run.screen;
-        const std::size_t mark = run.screen.size();
-        run.type("\r");
+        const std::size_t mark = startLongScan(run, 9000);
         // Row 8998 on the screen: rows 9000 and 8999 are complete.
         ASSERT_TRUE(run.showsAfter(mark, "8998")) << c.name;
         if (c.sig == 0)

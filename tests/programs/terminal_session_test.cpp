@@ -17,19 +17,6 @@ using namespace kvarn::testing;
 
 constexpr const char* kShiftTab = "\x1b[Z";
 
-// Past the usage notice and through the coordinate form with the keys for
-// its corners, up to the parameter form.
-void enterAntenna(PtyRun& run, const std::string& corners) {
-    ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << run.screen;
-    run.type("\r");
-    ASSERT_TRUE(run.showsAfter(0, "Eingabe der Antennenkoordinaten")) << run.screen;
-    run.type(corners);
-    run.type("\x1b");
-    ASSERT_TRUE(run.showsAfter(0, "OK")) << run.screen;
-    run.type("\r");
-    ASSERT_TRUE(run.showsAfter(0, "Frequenz[MHz]:")) << run.screen;
-}
-
 TEST(TerminalSession, WholeCalculationWithOutputFile) {
     TempDir dir;
     PtyRun run;
@@ -84,11 +71,7 @@ TEST(TerminalSession, CtrlCDuringAScanKeepsTheRowsWrittenToTheFile) {
     if (!run.open(80, 25)) GTEST_SKIP() << "no pseudo-terminals";
     startOnTerminal(run);
     // 800 elements make each row take a noticeable time.
-    enterAntenna(run, "0\t0\t10\t800\t0\t10");
-    run.type("\t\t\t9\t300\t\t\t\t\t\tj\x1b");
-    ASSERT_TRUE(run.showsAfter(run.screen.size(), "OK")) << run.screen;
-    const std::size_t mark = run.screen.size();
-    run.type("\r");
+    const std::size_t mark = startLongScan(run, 300);
     // Row 298 on the screen: rows 300 and 299 are complete in the file.
     ASSERT_TRUE(run.showsAfter(mark, "298")) << run.screen;
     run.type("\x03");

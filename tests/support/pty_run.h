@@ -162,6 +162,30 @@ inline void expectGivenBack(const std::string& bytes) {
     EXPECT_NE(bytes.find("\x1b[?25h"), std::string::npos);
 }
 
+// Past the usage notice and through the coordinate form with the keys for
+// its corners, up to the parameter form.
+inline void enterAntenna(PtyRun& run, const std::string& corners) {
+    ASSERT_TRUE(run.showsAfter(0, kNoticePrompt)) << run.screen << run.reports;
+    run.type("\r");
+    ASSERT_TRUE(run.showsAfter(0, "Eingabe der Antennenkoordinaten")) << run.screen;
+    run.type(corners + "\x1b");
+    ASSERT_TRUE(run.showsAfter(0, "OK")) << run.screen;
+    run.type("\r");
+    ASSERT_TRUE(run.showsAfter(0, "Frequenz[MHz]:")) << run.screen;
+}
+
+// A long single-value scan with the output file: 800 m of wire, ten columns
+// and the rows from y `top` down to 0, started with Enter; returns where the
+// screen stood when Enter went.
+inline std::size_t startLongScan(PtyRun& run, int top) {
+    enterAntenna(run, "0\t0\t10\t800\t0\t10");
+    run.type("\t\t\t9\t" + std::to_string(top) + "\t\t\t\t\t\tj\x1b");
+    EXPECT_TRUE(run.showsAfter(run.screen.size(), "OK")) << run.screen;
+    const std::size_t mark = run.screen.size();
+    run.type("\r");
+    return mark;
+}
+
 #define OPEN_PTY_OR_SKIP(run, columns, rows)                                                       \
     if (!(run).open(columns, rows)) GTEST_SKIP() << "no pseudo-terminals: " << strerror(errno)
 
