@@ -4,12 +4,12 @@
 #include <sstream>
 #include <vector>
 
+#include "assessment/band_model.h"
 #include "assessment/exposure_sink.h"
+#include "assessment/highest_power.h"
 #include "assessment/power_chain.h"
 #include "control/report.h"
 #include "control/table_sinks.h"
-#include "field/discretize.h"
-#include "field/frequency.h"
 #include "field/maximum.h"
 #include "field/scan.h"
 #include "outputs/csv.h"
@@ -36,24 +36,36 @@ struct ReportWriter {
     void finish() { writeSummaryLine(stream, xmax, ymax, fmax); }
 };
 
-BandResult assessBand(const Station& station, const Band& band, const AssessOptions& options,
+// Why a scan stopped, in words.
+std::string stopReason(const ScanOutcome& outcome, double height) {
+    std::ostringstream why;
+    if (outcome.cthStop)
+        why << "the angle cosine of element " << outcome.element << " left its range";
+    else
+        why << "a field value was no finite number";
+    why << " at x " << outcome.xp << " m, y " << outcome.yp << " m, height " << height << " m";
+    return why.str();
+}
+
+BandResult assessBand(const Station& station, std::size_t index, const AssessOptions& options,
                       Assessment& all, const std::function<void()>& onRow) {
+    const Band& band = station.bands[index];
     BandResult result;
     result.band = band;
+    result.index = index;
     result.feedPower = feedPower(band);
     result.limits = *referenceLevels(station.limits, band.frequency);
     result.map.title = mapTitle(band.frequency, result.feedPower);
     result.map.limitLine = mapLimitLine(station.limits, result.limits);
 
-    const double lambda = wavelength(band.frequency);
-    auto table = std::make_unique<ElementTable>();
-    const std::uint16_t count = discretizeWire(station.model, station.corners, station.wireLength,
-                                               lambda, result.feedPower, *table);
-    PointInputs in{table.get(), count, lambda, angularFrequency(band.frequency), 0, 'E'};
+    const BandModel model(station, band, band.power);
+    PointInputs in = model.inputs(0);
     const ModeSet modes = station.reportModes | modeBit('E') | modeBit('M');
 
     ExposureSink exposure(station, result, options.csv ? &all.csv : nullptr,
                           options.csvDe ? &all.csvDe : nullptr, onRow);
+    // A band that stops leaves no rows in the points files.
+    const std::size_t csvBefore = all.csv.size(), csvDeBefore = all.csvDe.size();
     for (double height : station.heights) {
         in.height = height;
         exposure.startHeight(height);
@@ -69,11 +81,10 @@ BandResult assessBand(const Station& station, const Band& band, const AssessOpti
             sinks.push_back(&writers.back()->maximum);
         }
         const ScanOutcome outcome = scanGrid(station.grid, in, {modes, Kernel::fast, 0}, sinks);
-        if (outcome.cthStop) {
-            std::ostringstream why;
-            why << "the angle cosine of element " << outcome.element << " left its range at x "
-                << outcome.xp << " m, y " << outcome.yp << " m, height " << height << " m";
-            result.stop = why.str();
+        if (outcome.cthStop || outcome.notFinite) {
+            result.stop = stopReason(outcome, height);
+            all.csv.resize(csvBefore);
+            all.csvDe.resize(csvDeBefore);
             return result;
         }
         for (auto& w : writers) {
@@ -82,9 +93,13 @@ BandResult assessBand(const Station& station, const Band& band, const AssessOpti
         }
     }
     exposure.finish();
-    result.complies = result.e.percent <= 100 && result.h.percent <= 100;
+    // A point the model cannot assess may be over the limits: it counts so.
+    result.complies =
+        result.e.percent <= 100 && result.h.percent <= 100 && result.tooClosePoints == 0;
     result.highestPower =
-        highestCompliantPower(band.power, std::max(result.e.percent, result.h.percent));
+        findHighestPower(station, band, result.limits, std::max(result.e.percent, result.h.percent),
+                         exposure.highest())
+            .watts;
     return result;
 }
 
@@ -101,8 +116,8 @@ Assessment assessStation(const Station& station, const AssessOptions& options) {
         ++done;
         if (options.progress) options.progress(done, total);
     };
-    for (const Band& band : station.bands) {
-        all.bands.push_back(assessBand(station, band, options, all, onRow));
+    for (std::size_t k = 0; k < station.bands.size(); ++k) {
+        all.bands.push_back(assessBand(station, k, options, all, onRow));
         const BandResult& b = all.bands.back();
         if (!b.stop.empty()) {
             all.stopped = true;

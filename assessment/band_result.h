@@ -36,18 +36,25 @@ struct ReportFile {
 
 struct BandResult {
     Band band;
+    std::size_t index = 0;              // of the band in the station file, from 0
     double feedPower = 0;               // W, what the model radiates
     ReferenceLevels limits{};           // at the band's frequency
     FieldPeak e;                        // V/m
     FieldPeak h;                        // A/m
-    bool complies = true;               // both peaks at most 100 %
-    double highestPower = 0;            // W at the transmitter that would just comply
+    long tooClosePoints = 0;            // points the model cannot assess: they count as over
+    bool complies = true;               // both peaks at most 100 %, and no point too close
+    double highestPower = 0;            // W at the transmitter at which every assessable
+                                        // point keeps its limits, rounded down as shown;
+                                        // infinite: no field at all; NaN: no point assessable
     double safetyDistance = 0;          // m from the wire of the farthest point over a limit
     bool zoneOnEdge = false;            // such a point lies on the grid's edge: a lower bound
     std::vector<ExposurePoint> highest; // the ten highest points, highest first
     std::vector<ReportFile> reports;    // by height, then mode
     FieldMap map;                       // the worst share over the heights, point by point
     std::string stop;                   // why the computation stopped; empty when it did not
+
+    // No point over a limit, but points too close to assess.
+    bool onlyTooClose() const { return tooClosePoints > 0 && e.percent <= 100 && h.percent <= 100; }
 };
 
 struct Assessment {

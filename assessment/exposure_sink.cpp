@@ -10,7 +10,10 @@ namespace kvarn {
 
 namespace {
 
-constexpr std::size_t kHighestKept = 10;
+constexpr std::size_t kHighestShown = 10;
+// The points nearest their limits that the search for the highest compliant
+// power starts from.
+constexpr std::size_t kHighestKept = 64;
 
 double percentOf(double value, double limit) {
     return static_cast<double>(100.0L * value / limit);
@@ -56,6 +59,8 @@ void ExposureSink::point(const PointResult& p) {
         if (e > result_.e.value) result_.e = {e, ePercent, p.xp, p.yp, height_};
         if (h > result_.h.value) result_.h = {h, hPercent, p.xp, p.yp, height_};
         keepAmongHighest({p.xp, p.yp, height_, e, h, worst});
+    } else {
+        ++result_.tooClosePoints;
     }
     // A point too close to the wire for the model counts as over its limit.
     if (over || p.tooclose) {
@@ -74,9 +79,11 @@ void ExposureSink::point(const PointResult& p) {
     }
     const double f = result_.band.frequency;
     if (csv_ != nullptr)
-        appendCsvRow(*csv_, kCsv, f, height_, p.xp, p.yp, p.tooclose, e, h, ePercent, hPercent);
+        appendCsvRow(*csv_, kCsv, f, height_, p.xp, p.yp, p.tooclose, e, h, ePercent, hPercent,
+                     result_.index + 1);
     if (csvDe_ != nullptr)
-        appendCsvRow(*csvDe_, kCsvDe, f, height_, p.xp, p.yp, p.tooclose, e, h, ePercent, hPercent);
+        appendCsvRow(*csvDe_, kCsvDe, f, height_, p.xp, p.yp, p.tooclose, e, h, ePercent, hPercent,
+                     result_.index + 1);
     ++column_;
 }
 
@@ -85,7 +92,7 @@ void ExposureSink::rowEnds(double) {
 }
 
 void ExposureSink::keepAmongHighest(const ExposurePoint& p) {
-    std::vector<ExposurePoint>& top = result_.highest;
+    std::vector<ExposurePoint>& top = highest_;
     if (top.size() == kHighestKept && !(p.percent > top.back().percent)) return;
     const auto at = std::upper_bound(
         top.begin(), top.end(), p,
@@ -95,6 +102,9 @@ void ExposureSink::keepAmongHighest(const ExposurePoint& p) {
 }
 
 void ExposureSink::finish() {
+    result_.highest.assign(
+        highest_.begin(),
+        highest_.begin() + static_cast<std::ptrdiff_t>(std::min(highest_.size(), kHighestShown)));
     FieldMap& map = result_.map;
     map.maxPercent = 0;
     bool found = false;

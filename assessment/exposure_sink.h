@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "assessment/band_result.h"
 #include "field/point_sink.h"
@@ -21,8 +22,10 @@ class ExposureSink : public PointSink {
 
     // The scan of this height begins.
     void startHeight(double height);
-    // Every height is done: the map's maximum.
+    // Every height is done: the map's maximum and the ten highest points.
     void finish();
+    // The assessable points nearest their limits, the highest first.
+    const std::vector<ExposurePoint>& highest() const { return highest_; }
 
     void rowBegins(double yp) override;
     void point(const PointResult& p) override;
@@ -41,6 +44,7 @@ class ExposureSink : public PointSink {
     bool firstHeight_ = true;
     int heightsStarted_ = 0;
     long row_ = -1, column_ = 0;
+    std::vector<ExposurePoint> highest_;
 };
 
 } // namespace kvarn

@@ -1,11 +1,16 @@
 #include "commands/assess_command.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <unistd.h>
 
 #include "assessment/assess.h"
+#include "base/printable_text.h"
+#include "base/removal_on_signal.h"
 #include "commands/exit_status.h"
 #include "drawing/map_file.h"
 #include "drawing/report_file.h"
@@ -21,6 +26,16 @@ namespace kvarn {
 
 namespace {
 
+// Faults of a station file listed before the rest are only counted: the
+// first ones tell what to mend, a flood of them only scrolls it away.
+constexpr std::size_t kFaultsListed = 20;
+
+// A message on standard error, with whatever came from a file or the
+// command line shown, not obeyed.
+void complain(const std::string& message) {
+    std::fprintf(stderr, "kvarn: %s\n", printable(message).c_str());
+}
+
 // Today in the local time zone, "2024-05-01".
 std::string today() {
     const std::time_t now = std::time(nullptr);
@@ -31,6 +46,14 @@ std::string today() {
     return text;
 }
 
+// Colour on the terminal only, and only where it can show: not under
+// NO_COLOR, not on a terminal that says it is dumb.
+bool colourWanted() {
+    const char* term = std::getenv("TERM");
+    return ::isatty(STDOUT_FILENO) && std::getenv("NO_COLOR") == nullptr &&
+           !(term != nullptr && std::strcmp(term, "dumb") == 0);
+}
+
 // The band's map in every format, into the directory beside the reports.
 void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir) {
     const struct {
@@ -39,9 +62,10 @@ void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir
     } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
     for (const auto& f : formats) {
         WrittenFile file;
-        file.name = mapFileName(station.title, b.band.frequency, f.extension);
+        file.name = mapFileName(station.title, bandTag(station, b.index), f.extension);
         file.kind = "map";
         file.frequency = b.band.frequency;
+        file.band = b.index + 1;
         dir.writeWith(
             file, [&](const std::filesystem::path& path) { writeFieldMap(b.map, path, f.format); });
     }
@@ -52,43 +76,61 @@ void writeResults(const Station& station, const Assessment& assessment,
     for (const BandResult& b : assessment.bands) {
         if (!b.stop.empty()) continue; // its tables are incomplete
         for (const ReportFile& r : b.reports)
-            dir.write({reportFileName(station.title, b.band.frequency, r.height, r.mode), "report",
-                       b.band.frequency, r.height, r.mode},
+            dir.write({reportFileName(station.title, bandTag(station, b.index), r.height, r.mode),
+                       "report", b.band.frequency, r.height, r.mode, b.index + 1},
                       r.text);
     }
-    if (request.csv) dir.write({"points.csv", "points", {}, {}, {}}, assessment.csv);
-    if (request.csvDe) dir.write({"points_de.csv", "points", {}, {}, {}}, assessment.csvDe);
+    if (request.csv) dir.write({"points.csv", "points", {}, {}, {}, {}}, assessment.csv);
+    if (request.csvDe) dir.write({"points_de.csv", "points", {}, {}, {}, {}}, assessment.csvDe);
     if (request.maps)
         for (const BandResult& b : assessment.bands)
             if (b.stop.empty()) writeMaps(station, b, dir);
     if (request.pdf) {
         const ReportDocument report =
             reportDocument(station, assessment, {request.stationPath, today()});
-        dir.writeWith({"report.pdf", "document", {}, {}, {}},
+        dir.writeWith({"report.pdf", "document", {}, {}, {}, {}},
                       [&](const std::filesystem::path& path) { writeReportPdf(report, path); });
     }
-    // Last, so that it lists every other file that was written.
+    // Last, so that it lists every other file that was written; and only
+    // when all of them were, so that its presence vouches for the run.
+    if (!dir.failures().empty()) return;
     std::vector<WrittenFile> files = dir.written();
-    files.push_back({"summary.json", "summary", {}, {}, {}});
+    files.push_back({OutputDirectory::kSummaryName, "summary", {}, {}, {}, {}});
     dir.write(files.back(), summaryJson(station, assessment, files));
+}
+
+// The verdict in one line, for when the files that would hold it failed.
+std::string verdictLine(const Assessment& assessment) {
+    if (assessment.stopped) return "the computation stopped on some band";
+    return assessment.complies ? "every band complies" : "some band does not comply";
 }
 
 } // namespace
 
 int runAssess(const AssessRequest& request) {
+    // A file grown beyond `ulimit -f` is a failed write, reported as such,
+    // not the end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    removeFilesOnSignals();
+
     Station station;
     try {
         station = readStation(request.stationPath);
     } catch (const StationError& e) {
-        for (const std::string& fault : e.faults())
-            std::fprintf(stderr, "kvarn: %s\n", fault.c_str());
+        const std::vector<std::string>& faults = e.faults();
+        for (std::size_t k = 0; k < faults.size() && k < kFaultsListed; ++k)
+            complain(faults[k]);
+        if (faults.size() > kFaultsListed)
+            complain("and " + std::to_string(faults.size() - kFaultsListed) + " more faults");
         return kStatusBadInput;
     }
 
+    // Everything that can fail about the output is tried before the
+    // computation, which may take minutes.
     OutputDirectory dir(request.outDir);
     if (!dir.prepare()) {
         for (const std::string& failure : dir.failures())
-            std::fprintf(stderr, "kvarn: %s\n", failure.c_str());
+            complain(failure);
         return kStatusOutputFailed;
     }
 
@@ -98,19 +140,29 @@ int runAssess(const AssessRequest& request) {
     ProgressBar bar(!request.quiet && ::isatty(STDERR_FILENO));
     options.progress = [&bar](long done, long total) { bar.update(done, total); };
     const Assessment assessment = assessStation(station, options);
+    dir.setProgress([&bar](const std::string& name, std::uintmax_t done, std::uintmax_t total) {
+        bar.update(static_cast<long>(done / 1024), static_cast<long>(total / 1024),
+                   "writing " + name);
+    });
+    writeResults(station, assessment, request, dir);
     bar.finish();
 
-    writeResults(station, assessment, request, dir);
-
+    bool outputFailed = !dir.failures().empty();
     if (!request.quiet) {
-        const bool colour = ::isatty(STDOUT_FILENO) && std::getenv("NO_COLOR") == nullptr;
-        std::fputs(resultTable(station, assessment, colour).c_str(), stdout);
-        std::fflush(stdout);
+        std::fputs(resultTable(station, assessment, colourWanted()).c_str(), stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            complain(std::string("cannot write to standard output: ") + std::strerror(errno));
+            outputFailed = true;
+        }
     }
     for (const std::string& failure : dir.failures())
-        std::fprintf(stderr, "kvarn: %s\n", failure.c_str());
+        complain(failure);
+    if (!dir.failures().empty())
+        complain(
+            "the output in " + request.outDir +
+            " is incomplete (no summary.json); the assessment itself: " + verdictLine(assessment));
 
-    if (!dir.failures().empty()) return kStatusOutputFailed;
+    if (outputFailed) return kStatusOutputFailed;
     if (assessment.stopped) return kStatusComputation;
     return assessment.complies ? kStatusComplies : kStatusExceeds;
 }

@@ -5,7 +5,7 @@
 #include <cairo.h>
 #include <memory>
 
-#include "outputs/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace kvarn {
 

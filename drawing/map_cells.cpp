@@ -18,15 +18,19 @@ namespace {
 // many pixels across, each cell a block of equal pixels, and the smoothing
 // only touches the blocks' edges.
 constexpr std::size_t kVectorImagePixels = 1000;
+// The most cells across a vector file's image holds.
+constexpr std::size_t kVectorImageCells = 4096;
 
 std::uint32_t pixel(Rgb c) {
     return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | std::uint32_t{c.b};
 }
 
-// One pixel per cell and `block` pixels per cell in each direction.
-cairo_surface_t* cellImage(const FieldMap& map, std::size_t block) {
-    const std::size_t columns = map.columns();
-    const std::size_t rows = map.rows();
+// The image of the cells: each pixel the worst of `merge` x `merge` cells
+// (too close when any of them is), then repeated `block` times in each
+// direction.
+cairo_surface_t* cellImage(const FieldMap& map, std::size_t merge, std::size_t block) {
+    const std::size_t columns = (map.columns() + merge - 1) / merge;
+    const std::size_t rows = (map.rows() + merge - 1) / merge;
     cairo_surface_t* image = cairo_image_surface_create(
         CAIRO_FORMAT_RGB24, static_cast<int>(columns * block), static_cast<int>(rows * block));
     if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
@@ -41,7 +45,15 @@ cairo_surface_t* cellImage(const FieldMap& map, std::size_t block) {
     for (std::size_t r = 0; r < rows; ++r) {
         auto* first = reinterpret_cast<std::uint32_t*>(data + r * block * stride);
         for (std::size_t c = 0; c < columns; ++c) {
-            const Rgb colour = map.isTooClose(r, c) ? kTooCloseFill : percentColour(map.at(r, c));
+            bool tooClose = false;
+            double worst = 0;
+            for (std::size_t mr = r * merge; mr < std::min(map.rows(), (r + 1) * merge); ++mr)
+                for (std::size_t mc = c * merge; mc < std::min(map.columns(), (c + 1) * merge);
+                     ++mc) {
+                    tooClose = tooClose || map.isTooClose(mr, mc);
+                    worst = std::max(worst, map.at(mr, mc));
+                }
+            const Rgb colour = tooClose ? kTooCloseFill : percentColour(worst);
             std::fill_n(first + c * block, block, pixel(colour));
         }
         for (std::size_t copy = 1; copy < block; ++copy)
@@ -56,18 +68,35 @@ cairo_surface_t* cellImage(const FieldMap& map, std::size_t block) {
 void drawCells(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
     const bool raster = cairo_surface_get_type(cairo_get_target(cr)) == CAIRO_SURFACE_TYPE_IMAGE;
     const std::size_t longest = std::max(map.columns(), map.rows());
-    const std::size_t block = raster ? 1 : std::max<std::size_t>(1, kVectorImagePixels / longest);
+    // More cells than the picture has room for are merged, the worst of
+    // them shown, rather than some of them left out by the scaling: on an
+    // image, as many as it has pixels across the plot; in a vector file, as
+    // many as keep it small and within the image sizes cairo can make.
+    std::size_t merge = 1;
+    if (raster) {
+        const double across = std::max(
+            static_cast<double>(map.columns()) / std::max(1.0, std::floor(layout.plot.width)),
+            static_cast<double>(map.rows()) / std::max(1.0, std::floor(layout.plot.height)));
+        merge = std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(across)));
+    } else {
+        merge = (longest + kVectorImageCells - 1) / kVectorImageCells;
+    }
+    const std::size_t block =
+        raster ? 1 : std::max<std::size_t>(1, kVectorImagePixels / ((longest + merge - 1) / merge));
 
-    cairo_surface_t* image = cellImage(map, block);
-    const double pixelSize = map.step * layout.scale / static_cast<double>(block);
+    cairo_surface_t* image = cellImage(map, merge, block);
+    const double pixelSize =
+        map.step * layout.scale * static_cast<double>(merge) / static_cast<double>(block);
     cairo_save(cr);
     cairo_translate(cr, layout.plot.x, layout.plot.y);
     cairo_scale(cr, pixelSize, pixelSize);
     cairo_set_source_surface(cr, image, 0, 0);
     // Nearest neighbour: every cell keeps its one colour up to its edges.
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
-    cairo_rectangle(cr, 0, 0, static_cast<double>(map.columns() * block),
-                    static_cast<double>(map.rows() * block));
+    // The grid's own extent: a last merged pixel may cover fewer cells.
+    cairo_rectangle(cr, 0, 0,
+                    static_cast<double>(map.columns() * block) / static_cast<double>(merge),
+                    static_cast<double>(map.rows() * block) / static_cast<double>(merge));
     cairo_fill(cr);
     cairo_restore(cr);
     cairo_surface_destroy(image);

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
+#include "base/atomic_file.h"
 #include "drawing/field_map.h"
-#include "outputs/atomic_file.h"
 
 namespace kvarn {
 

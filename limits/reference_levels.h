@@ -4,6 +4,7 @@
 // set and frequency.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kvarn {
@@ -24,7 +25,7 @@ struct ReferenceLevels {
 std::string_view limitSetName(LimitSet set);
 std::optional<LimitSet> limitSetNamed(std::string_view name);
 // Every name, for messages: "26bimschv", "icnirp2020" or "fcc".
-std::string_view limitSetNames();
+std::string limitSetNames();
 // A line for reports: what the set is.
 std::string_view limitSetTitle(LimitSet set);
 // Where its values come from.
@@ -35,7 +36,8 @@ double lowestFrequency(LimitSet set);
 double highestFrequency(LimitSet set);
 
 // The reference levels at f MHz; nothing outside the set's frequencies. Where
-// two ranges meet, the stricter value of the two holds.
+// two ranges meet or overlap (a set's low-frequency levels that hold in
+// addition below 10 MHz), the stricter value holds, for E and H each.
 std::optional<ReferenceLevels> referenceLevels(LimitSet set, double f);
 
 } // namespace kvarn

@@ -5,7 +5,8 @@
 namespace kvarn {
 
 std::string csvHeader(const CsvStyle& style) {
-    std::string row = "frequency_MHz,height_m,x_m,y_m,E_V_per_m,H_A_per_m,E_percent,H_percent,flag";
+    std::string row =
+        "frequency_MHz,height_m,x_m,y_m,E_V_per_m,H_A_per_m,E_percent,H_percent,flag,band";
     for (char& c : row)
         if (c == ',') c = style.separator;
     return row + "\n";
@@ -24,7 +25,7 @@ std::string_view csvFlag(bool tooclose, bool over) {
 
 void appendCsvRow(std::string& out, const CsvStyle& style, double frequency, double height,
                   double x, double y, bool tooclose, double e, double h, double ePercent,
-                  double hPercent) {
+                  double hPercent, std::size_t band) {
     const char sep = style.separator;
     out += csvNumber(frequency, style);
     out += sep;
@@ -39,6 +40,8 @@ void appendCsvRow(std::string& out, const CsvStyle& style, double frequency, dou
         out += sep;
     }
     out += csvFlag(tooclose, ePercent > 100 || hPercent > 100);
+    out += sep;
+    out += std::to_string(band);
     out += '\n';
 }
 

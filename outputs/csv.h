@@ -1,6 +1,7 @@
 #pragma once
 // The points of an assessment as comma-separated values: one row per band,
-// height and point. The German form separates with ';' and writes decimal
+// height and point, the band's number in the station file last (two bands
+// may share a frequency). The German form separates with ';' and writes decimal
 // commas, as spreadsheets set to German read them.
 
 #include <string>
@@ -25,9 +26,9 @@ std::string csvNumber(double v, const CsvStyle& style);
 // (the model gives no value there).
 std::string_view csvFlag(bool tooclose, bool over);
 
-// One row; a point too close has empty field values.
+// One row; a point too close has empty field values. band counts from 1.
 void appendCsvRow(std::string& out, const CsvStyle& style, double frequency, double height,
                   double x, double y, bool tooclose, double e, double h, double ePercent,
-                  double hPercent);
+                  double hPercent, std::size_t band);
 
 } // namespace kvarn

@@ -1,5 +1,6 @@
 #include "outputs/file_names.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace kvarn {
@@ -10,13 +11,23 @@ std::string shortestNumber(double v) {
     return std::string(buffer, ec == std::errc{} ? end : buffer);
 }
 
-std::string reportFileName(const std::string& title, double frequency, double height, char mode) {
-    return title + "_" + shortestNumber(frequency) + "MHz_h" + shortestNumber(height) + "m_" +
-           std::string(1, mode) + ".txt";
+std::string bandTag(const Station& station, std::size_t bandIndex) {
+    const double f = station.bands[bandIndex].frequency;
+    const std::string tag = shortestNumber(f) + "MHz";
+    const auto sameFrequency = std::count_if(station.bands.begin(), station.bands.end(),
+                                             [f](const Band& b) { return b.frequency == f; });
+    return sameFrequency > 1 ? tag + "_band" + std::to_string(bandIndex + 1) : tag;
 }
 
-std::string mapFileName(const std::string& title, double frequency, const std::string& extension) {
-    return title + "_" + shortestNumber(frequency) + "MHz_map." + extension;
+std::string reportFileName(const std::string& title, const std::string& bandTag, double height,
+                           char mode) {
+    return title + "_" + bandTag + "_h" + shortestNumber(height) + "m_" + std::string(1, mode) +
+           ".txt";
+}
+
+std::string mapFileName(const std::string& title, const std::string& bandTag,
+                        const std::string& extension) {
+    return title + "_" + bandTag + "_map." + extension;
 }
 
 } // namespace kvarn

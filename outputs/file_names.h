@@ -1,7 +1,10 @@
 #pragma once
 // The names of the files an assessment writes into its output directory.
 
+#include <cstddef>
 #include <string>
+
+#include "station/station.h"
 
 namespace kvarn {
 
@@ -9,9 +12,15 @@ namespace kvarn {
 // "0.5", "-2").
 std::string shortestNumber(double v);
 
-// <title>_<frequency>MHz_h<height>m_<mode>.txt, e.g. antenne_3.65MHz_h2m_E.txt.
-std::string reportFileName(const std::string& title, double frequency, double height, char mode);
-// <title>_<frequency>MHz_map.<extension>.
-std::string mapFileName(const std::string& title, double frequency, const std::string& extension);
+// What tells a band's files apart: "3.65MHz", or "7.1MHz_band2" (its number
+// in the station file) when another band has the same frequency.
+std::string bandTag(const Station& station, std::size_t bandIndex);
+
+// <title>_<band tag>_h<height>m_<mode>.txt, e.g. antenne_3.65MHz_h2m_E.txt.
+std::string reportFileName(const std::string& title, const std::string& bandTag, double height,
+                           char mode);
+// <title>_<band tag>_map.<extension>.
+std::string mapFileName(const std::string& title, const std::string& bandTag,
+                        const std::string& extension);
 
 } // namespace kvarn

@@ -1,13 +1,17 @@
 #pragma once
-// The directory an assessment writes into: every file written whole under
-// its final name or not at all, and a list of what was written.
+// The directory an assessment writes into: locked for the run, every file
+// written whole under its final name or not at all, summary.json only for a
+// complete run, and a list of what was written.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "outputs/directory_lock.h"
 
 namespace kvarn {
 
@@ -18,25 +22,39 @@ struct WrittenFile {
     std::optional<double> frequency; // MHz, for a band's file
     std::optional<double> height;    // m, for one height's file
     std::optional<char> mode;        // for a report file
+    std::optional<std::size_t> band; // the band's number in the station file, from 1
 };
 
 class OutputDirectory {
   public:
+    // The summary of a run, written last: a directory without it holds an
+    // incomplete or failed run.
+    static constexpr const char* kSummaryName = "summary.json";
+
     explicit OutputDirectory(std::filesystem::path dir) : dir_(std::move(dir)) {}
 
-    // Creates the directory (and its parents) when missing; false, with the
-    // reason among the failures, when it cannot.
+    // Before anything is computed: creates the directory (and its parents)
+    // when missing, takes its lock (another run writing there refuses at
+    // once), removes the temporary files a killed run left, and writes and
+    // removes a probe file. False, with the reason among the failures, when
+    // any of it fails.
     bool prepare();
+
+    // Called while a large file is written: its name, the bytes written and
+    // all of them.
+    using Progress =
+        std::function<void(const std::string& name, std::uintmax_t done, std::uintmax_t total)>;
+    void setProgress(Progress progress) { progress_ = std::move(progress); }
+
     // Writes the file; a failure is kept (naming the file and its reason)
-    // and the others go on.
+    // and the others go on. The first file written removes an earlier
+    // summary.json.
     void write(const WrittenFile& file, std::string_view content);
     // Has `writer` write the file at its full path, all or nothing (as
     // AtomicFile does), and records it; an exception of the writer is kept
     // as a failure naming the file, and the others go on.
     void writeWith(const WrittenFile& file,
                    const std::function<void(const std::filesystem::path&)>& writer);
-    // Records a file that something else wrote into the directory.
-    void record(const WrittenFile& file) { written_.push_back(file); }
 
     std::filesystem::path pathOf(const std::string& name) const { return dir_ / name; }
     const std::vector<WrittenFile>& written() const { return written_; }
@@ -44,7 +62,14 @@ class OutputDirectory {
     void fail(const std::string& message) { failures_.push_back(message); }
 
   private:
+    // Before the first file lands: an older summary.json would otherwise
+    // vouch for files of this run.
+    void startWriting();
+
     std::filesystem::path dir_;
+    DirectoryLock lock_;
+    Progress progress_;
+    bool started_ = false;
     std::vector<WrittenFile> written_;
     std::vector<std::string> failures_;
 };

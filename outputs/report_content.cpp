@@ -1,6 +1,7 @@
 #include "outputs/report_content.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 #include "field/grid.h"
@@ -101,13 +102,20 @@ std::string verdictLine(const BandResult& b) {
     if (!b.stop.empty()) return where + "the computation stopped, so there is no verdict.";
     const std::string highest = powerText(b.highestPower);
     if (b.complies) return where + "complies, as it would up to " + highest + ".";
-    return where + "EXCEEDS a limit; it would comply up to " + highest + ".";
+    if (b.onlyTooClose())
+        return where + "does not comply: " + tooCloseText(b.tooClosePoints) +
+               (std::isnan(b.highestPower)
+                    ? ""
+                    : " The points that could be assessed keep their limits up to " + highest +
+                          ".");
+    return where + "EXCEEDS a limit; it would comply up to " + highest +
+           (b.tooClosePoints > 0 ? ", but " + tooCloseText(b.tooClosePoints) : ".");
 }
 
 std::string overallVerdict(const Assessment& a) {
     if (a.stopped) return "The computation stopped on some band: the assessment is incomplete.";
     if (a.complies) return "Every band complies.";
-    return "Not every band complies: see the bands marked EXCEEDS.";
+    return "Not every band complies: see the bands marked EXCEEDS or TOO CLOSE.";
 }
 
 ReportPart firstPart(const Station& station, const Assessment& assessment,
@@ -161,6 +169,17 @@ ReportTable highestTable(const BandResult& b) {
     return t;
 }
 
+std::string highestPowerText(const BandResult& b) {
+    const std::string assessed = " (" + powerText(b.band.power) + " assessed)";
+    if (std::isnan(b.highestPower))
+        return "none: no point of the grid could be assessed" + assessed;
+    if (b.tooClosePoints > 0)
+        return powerText(b.highestPower) +
+               " at the transmitter would keep the limits at every point that could be assessed" +
+               assessed;
+    return powerText(b.highestPower) + " at the transmitter would comply" + assessed;
+}
+
 ReportPart bandPart(const Station& station, const BandResult& b) {
     ReportPart p;
     if (!b.stop.empty()) {
@@ -173,12 +192,13 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
     std::string distance = format("%.1f m from the wire", b.safetyDistance);
     if (b.zoneOnEdge) distance += "; a lower bound: the zone reaches the edge of the grid";
     p.blocks.push_back(ReportFacts{{
-        {"Verdict", b.complies ? "complies" : "EXCEEDS a limit"},
+        {"Verdict", b.complies         ? "complies"
+                    : b.onlyTooClose() ? "does not comply: " + tooCloseText(b.tooClosePoints)
+                                       : "EXCEEDS a limit"},
         {"Highest E", peakText(b.e, "%.2f V/m", format("%.1f V/m", b.limits.e))},
         {"Highest H", peakText(b.h, "%.4f A/m", format("%.3f A/m", b.limits.h))},
         {"Safety distance", distance},
-        {"Highest power", powerText(b.highestPower) + " at the transmitter would comply (" +
-                              powerText(b.band.power) + " assessed)"},
+        {"Highest power", highestPowerText(b)},
         {"Heights", listOf(station.heights) + " m; the map shows the worst of them"},
     }});
     p.blocks.push_back(
@@ -202,8 +222,10 @@ ReportPart closingPart() {
         "the point too close. Its resolution is the grid step. A + after it means that such "
         "points lie on the edge of the grid: the distance is only a lower bound, and the grid "
         "should be larger.",
-        "Max power: the transmitter power at which the highest field would just reach its limit "
-        "(fields grow with the square root of the power).",
+        "Max power: the highest transmitter power at which every point the model can assess "
+        "keeps its limits, rounded down; a run of the station at that power complies there. "
+        "Points too close to the wire for the model count as over the limits at any power: a "
+        "band with such points does not comply, and its max power is that of the other points.",
         "The maps show the plane from above: each cell is the larger of E and H as a share of "
         "its limit, the worst over the heights, on a colour scale that is the same on every "
         "band. The thick white line with black edges is where the field reaches 100 % of the "

@@ -1,5 +1,7 @@
 #include "outputs/result_table.h"
 
+#include "assessment/power_chain.h"
+
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -30,9 +32,20 @@ std::string modelName(AntennaModel model) {
 
 std::string powerText(double watts) {
     if (std::isinf(watts)) return "unlimited";
-    if (watts >= 10000) return format("%.1f kW", watts / 1000);
-    if (watts >= 100) return format("%.0f W", watts);
-    return format("%.1f W", watts);
+    if (std::isnan(watts)) return "-";
+    const PowerFormat f = powerFormat(watts);
+    char text[64];
+    if (f.kilowatts)
+        std::snprintf(text, sizeof text, "%.*f kW", f.decimals, watts / 1000);
+    else
+        std::snprintf(text, sizeof text, "%.*f W", f.decimals, watts);
+    return text;
+}
+
+std::string verdictWord(const BandResult& b) {
+    if (!b.stop.empty()) return "stopped";
+    if (b.complies) return "complies";
+    return b.onlyTooClose() ? "TOO CLOSE" : "EXCEEDS";
 }
 
 const std::array<const char*, kResultColumns> kResultHeadings = {
@@ -40,11 +53,6 @@ const std::array<const char*, kResultColumns> kResultHeadings = {
     "max H",     "safety",  "max power", "verdict"};
 
 std::array<std::string, kResultColumns> resultCells(const BandResult& b) {
-    std::string verdict;
-    if (!b.stop.empty())
-        verdict = "stopped";
-    else
-        verdict = b.complies ? "complies" : "EXCEEDS";
     return {
         format("%.3f MHz", b.band.frequency),
         powerText(b.feedPower),
@@ -54,7 +62,7 @@ std::array<std::string, kResultColumns> resultCells(const BandResult& b) {
         format("%.1f %%", b.h.percent),
         format("%.1f m", b.safetyDistance) + (b.zoneOnEdge ? "+" : ""),
         powerText(b.highestPower),
-        verdict,
+        verdictWord(b),
     };
 }
 
@@ -67,14 +75,28 @@ std::vector<std::string> bandRemarks(const Assessment& assessment) {
     std::vector<std::string> remarks;
     for (const BandResult& b : assessment.bands) {
         const std::string band = format("%.3f MHz", b.band.frequency);
-        if (!b.stop.empty())
+        if (!b.stop.empty()) {
             remarks.push_back(band + ": the computation stopped: " + b.stop + ".");
-        else if (b.zoneOnEdge)
+            continue;
+        }
+        if (b.tooClosePoints > 0)
+            remarks.push_back(band + ": " + tooCloseText(b.tooClosePoints) +
+                              (std::isnan(b.highestPower)
+                                   ? " No point of the grid could be assessed."
+                                   : " \"max power\" is the power at which the points that "
+                                     "could be assessed reach their limits."));
+        if (b.zoneOnEdge)
             remarks.push_back(band + ": points over a limit lie on the edge of the grid, so the "
                                      "grid does not enclose the zone and its safety distance is a "
                                      "lower bound (marked +); enlarge the grid.");
     }
     return remarks;
+}
+
+std::string tooCloseText(long points) {
+    return std::to_string(points) + (points == 1 ? " point lies" : " points lie") +
+           " too close to the wire for the model, which cannot assess them; they count as over "
+           "the limits at any power.";
 }
 
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {

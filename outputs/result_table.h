@@ -28,13 +28,21 @@ std::vector<std::string> bandRemarks(const Assessment& assessment);
 // What the percentages and the highest power mean.
 inline constexpr const char* kResultNote =
     "Percentages are of the reference levels at each band's frequency; \"max power\" is the "
-    "transmitter power at which the highest field would reach its limit.";
+    "highest transmitter power at which every assessable point keeps its limits, rounded down.";
 
 // The text to print on standard output; colour marks the verdicts with
 // terminal colours.
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour);
 
-// A transmitter power for people: "722 W", "1.25 kW", "unlimited".
+// A transmitter power for people, with the digits of its format: "722 W",
+// "12.5 kW", "0.250 W", "unlimited" (infinite), "-" (not known: NaN).
 std::string powerText(double watts);
+
+// A band's verdict: "complies", "EXCEEDS" (a field over its limit), "TOO
+// CLOSE" (only points the model cannot assess), "stopped".
+std::string verdictWord(const BandResult& band);
+
+// "12 points lie too close to the wire for the model, ...".
+std::string tooCloseText(long points);
 
 } // namespace kvarn

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "outputs/model_statement.h"
+#include "outputs/result_table.h"
 
 namespace kvarn {
 
@@ -60,7 +61,8 @@ Json bandJson(const BandResult& b) {
                            {"E_V_per_m", p.e},
                            {"H_A_per_m", p.h},
                            {"percent_of_limit", p.percent}});
-    Json band = {{"frequency_MHz", b.band.frequency},
+    Json band = {{"band", b.index + 1},
+                 {"frequency_MHz", b.band.frequency},
                  {"power_at_transmitter_W", b.band.power},
                  {"power_at_feed_W", b.feedPower},
                  {"limit_E_V_per_m", b.limits.e},
@@ -68,6 +70,8 @@ Json bandJson(const BandResult& b) {
                  {"max_E", peak(b.e, "V_per_m")},
                  {"max_H", peak(b.h, "A_per_m")},
                  {"complies", b.complies && b.stop.empty()},
+                 {"verdict", verdictWord(b)},
+                 {"too_close_points", b.tooClosePoints},
                  {"highest_compliant_power_W", number(b.highestPower)},
                  {"safety_distance_m", b.safetyDistance},
                  {"safety_distance_is_lower_bound", b.zoneOnEdge},
@@ -81,6 +85,7 @@ Json fileJson(const WrittenFile& f) {
     if (f.frequency) file["frequency_MHz"] = *f.frequency;
     if (f.height) file["height_m"] = *f.height;
     if (f.mode) file["mode"] = std::string(1, *f.mode);
+    if (f.band) file["band"] = *f.band;
     return file;
 }
 

@@ -27,7 +27,10 @@ int main(int argc, char** argv) {
     CLI::App* assess = app.add_subcommand(
         "assess", "Assess the station in STATION (TOML): report files, summary.json and a "
                   "table of the bands on the terminal.");
-    assess->add_option("STATION", request.stationPath, "the station file")->required();
+    assess
+        ->add_option("STATION", request.stationPath,
+                     "the station file; - reads it from standard input")
+        ->required();
     assess->add_option("--out", request.outDir,
                        "directory for the output files (made when missing; default: the "
                        "current directory)");
@@ -39,6 +42,7 @@ int main(int argc, char** argv) {
     assess->add_flag("--quiet", request.quiet, "print nothing but errors");
 
     app.add_subcommand("example", "Print a commented example station file.");
+    app.add_subcommand("help", "Print this help.");
 
     try {
         app.parse(argc, argv);
@@ -49,8 +53,16 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        app.exit(e);
+        // What was wrong, then how it is used: of the subcommand when one
+        // was named.
+        const CLI::App& used = assess->parsed() ? *assess : app;
+        std::fprintf(stderr, "kvarn: %s\n\n%s", e.what(), used.help().c_str());
         return kvarn::kStatusBadInput;
+    }
+
+    if (app.got_subcommand("help")) {
+        std::fputs(app.help().c_str(), stdout);
+        return std::fflush(stdout) == 0 ? kvarn::kStatusComplies : kvarn::kStatusOutputFailed;
     }
 
     if (app.got_subcommand("example")) {

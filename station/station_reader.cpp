@@ -1,14 +1,17 @@
 #include "station/station_reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <toml++/toml.h>
 
@@ -60,6 +63,7 @@ class Reader {
     // A grid range [low, high] of two numbers in order.
     bool readRange(const toml::table& grid, std::string_view key, std::string_view accepted,
                    const std::string& outOfOrder, double& low, double& high);
+    void readHeights(const toml::table& grid, Station& s);
     void readLimits(const toml::table& root, Station& s);
     void readBands(const toml::table& root, Station& s);
     std::optional<Band> readBand(const toml::table& table, const std::string& path,
@@ -129,7 +133,8 @@ std::optional<double> Reader::number(const toml::node& node, const std::string& 
         fault(node.source(), key, "expected a finite number (inf and nan are not accepted)");
         return std::nullopt;
     }
-    return v;
+    // -0 is 0: it must not reach a file name or a report as "-0".
+    return v == 0 ? 0.0 : v;
 }
 
 std::optional<std::vector<double>> Reader::numbers(const toml::node& node, const std::string& key,
@@ -161,6 +166,16 @@ std::optional<std::string> Reader::text(const toml::node& node, const std::strin
         return std::nullopt;
     }
     return *node.value<std::string>();
+}
+
+// Every coordinate within the bounds the field model computes in.
+bool withinSite(const std::vector<double>& values) {
+    return std::all_of(values.begin(), values.end(),
+                       [](double v) { return std::fabs(v) <= kMaxCoordinate; });
+}
+
+std::string coordinateBound() {
+    return "accepted: coordinates from -100000 to 100000 m (100 km either way)";
 }
 
 // The characters the form's file-name field takes.
@@ -213,7 +228,12 @@ void Reader::readCorners(const toml::table& root, Station& s) {
     }
     bool ok = true;
     for (std::size_t k = 0; k < array->size(); ++k) {
-        const auto xyz = numbers(*array->get(k), "corners[" + std::to_string(k + 1) + "]", 3, 3);
+        const std::string key = "corners[" + std::to_string(k + 1) + "]";
+        const auto xyz = numbers(*array->get(k), key, 3, 3);
+        if (xyz && !withinSite(*xyz)) {
+            fault(array->get(k)->source(), key, coordinateBound());
+            ok = false;
+        }
         ok = ok && xyz.has_value();
         if (xyz) s.corners.push_back({(*xyz)[0], (*xyz)[1], (*xyz)[2]});
     }
@@ -263,6 +283,10 @@ bool Reader::readRange(const toml::table& grid, std::string_view key, std::strin
     if (node == nullptr) return false;
     const auto range = numbers(*node, path, 2, 2);
     if (!range) return false;
+    if (!withinSite(*range)) {
+        fault(node->source(), path, coordinateBound());
+        return false;
+    }
     if (!rangeInOrder((*range)[0], (*range)[1])) {
         fault(node->source(), path, outOfOrder);
         return false;
@@ -291,7 +315,8 @@ void Reader::readGrid(const toml::table& root, Station& s) {
                    "lowest <= highest",
                    s.grid.yanf, s.grid.yend) &&
          ok;
-    if (const toml::node* step = required(*grid, "step", "grid", "the grid step in m, above 0")) {
+    const toml::node* step = required(*grid, "step", "grid", "the grid step in m, above 0");
+    if (step != nullptr) {
         const std::optional<double> v = number(*step, "grid.step");
         if (v && !stepAccepted(*v))
             fault(step->source(), "grid.step", "the step must be above 0 m");
@@ -300,14 +325,10 @@ void Reader::readGrid(const toml::table& root, Station& s) {
     } else {
         ok = false;
     }
-    if (const toml::node* heights =
-            required(*grid, "heights", "grid", "an array of one or more heights in m")) {
-        const auto hs = numbers(*heights, "grid.heights", 1, 100);
-        if (hs) s.heights = *hs;
-    }
+    readHeights(*grid, s);
     if (!ok) return;
     if (!gridAdvances(s.grid)) {
-        fault(grid->source(), "grid.step",
+        fault(step->source(), "grid.step",
               "the step is too small for coordinates this large: adding it would not move "
               "from one point to the next");
         return;
@@ -323,6 +344,32 @@ void Reader::readGrid(const toml::table& root, Station& s) {
              << " points in each plane; accepted: at most 4000000 (a larger step or a smaller "
                 "area)";
         fault(grid->source(), "grid", what.str());
+    }
+}
+
+void Reader::readHeights(const toml::table& grid, Station& s) {
+    const toml::node* node =
+        required(grid, "heights", "grid", "an array of one or more heights in m");
+    if (node == nullptr) return;
+    const auto hs = numbers(*node, "grid.heights", 1, 100);
+    if (!hs) return;
+    const toml::array& array = *node->as_array();
+    for (std::size_t k = 0; k < hs->size(); ++k) {
+        const std::string key = "grid.heights[" + std::to_string(k + 1) + "]";
+        const double h = (*hs)[k];
+        if (!(h >= 0 && h <= kMaxHeight)) {
+            std::ostringstream what;
+            what << h << " m is refused; accepted: a height above the ground, 0 to " << kMaxHeight
+                 << " m";
+            fault(array.get(k)->source(), key, what.str());
+        } else if (std::find(hs->begin(), hs->begin() + static_cast<std::ptrdiff_t>(k), h) !=
+                   hs->begin() + static_cast<std::ptrdiff_t>(k)) {
+            std::ostringstream what;
+            what << "the height " << h << " m is listed twice";
+            fault(array.get(k)->source(), key, what.str());
+        } else {
+            s.heights.push_back(h);
+        }
     }
 }
 
@@ -397,8 +444,11 @@ std::optional<Band> Reader::readBand(const toml::table& table, const std::string
     }
     if (const toml::node* p = required(table, "power", path, "the transmitter power in W")) {
         const std::optional<double> v = number(*p, path + ".power");
-        if (v && !(*v > 0)) fault(p->source(), path + ".power", "the power must be above 0 W");
-        ok = ok && v && *v > 0;
+        const bool accepted = v && *v > 0 && *v <= kMaxPower;
+        if (v && !accepted)
+            fault(p->source(), path + ".power",
+                  "accepted: a power above 0 W and at most 10 MW (10000000 W)");
+        ok = ok && accepted;
         if (v) band.power = *v;
     } else {
         ok = false;
@@ -412,8 +462,9 @@ std::optional<Band> Reader::readBand(const toml::table& table, const std::string
     }
     if (const toml::node* l = table.get("loss_db")) {
         const std::optional<double> v = number(*l, path + ".loss_db");
-        if (v && !(*v >= 0)) fault(l->source(), path + ".loss_db", "accepted: 0 dB or more");
-        ok = ok && v && *v >= 0;
+        const bool accepted = v && *v >= 0 && *v <= kMaxLossDb;
+        if (v && !accepted) fault(l->source(), path + ".loss_db", "accepted: 0 to 100 dB");
+        ok = ok && accepted;
         if (v) band.lossDb = *v;
     }
     if (!ok) return std::nullopt;
@@ -470,24 +521,62 @@ Station parseStation(std::string_view text, const std::string& sourceName) {
     return station;
 }
 
-Station readStation(const std::string& path) {
-    auto refuse = [&](int err) {
-        throw StationError({path + ": cannot read the station file: " + std::strerror(err)});
-    };
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) refuse(errno);
-    if (S_ISDIR(info.st_mode)) refuse(EISDIR);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) refuse(errno);
-    std::string content;
+namespace {
+
+// Reads at most kMaxStationBytes + 1 bytes of fd into content; the errno of
+// a failed read, or 0.
+int readLimited(int fd, std::string& content) {
     char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, n);
-    const int err = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (err != 0) refuse(err);
-    return parseStation(content, path);
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return 0;
+        content.append(buffer, static_cast<std::size_t>(n));
+        if (content.size() > kMaxStationBytes) return 0;
+    }
+}
+
+} // namespace
+
+Station readStation(const std::string& path) {
+    static const std::string kTooLarge =
+        "it is larger than 1 MB (1048576 bytes); a station file is a few kilobytes";
+    const bool standardInput = path == "-";
+    const std::string name = standardInput ? "standard input" : path;
+    auto refuse = [&](const std::string& why) {
+        throw StationError({name + ": cannot read the station file: " + why});
+    };
+    std::string content;
+    if (standardInput) {
+        if (const int err = readLimited(STDIN_FILENO, content)) refuse(std::strerror(err));
+    } else {
+        // Without blocking: a named pipe with no writer would wait for ever
+        // before its type could be checked.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) refuse(std::strerror(errno));
+        struct stat info {};
+        const bool known = ::fstat(fd, &info) == 0;
+        const int err = errno;
+        if (!known || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            if (!known) refuse(std::strerror(err));
+            if (S_ISDIR(info.st_mode)) refuse(std::strerror(EISDIR));
+            refuse("it is not a regular file (a device, pipe or socket); accepted: a file, or - "
+                   "for standard input");
+        }
+        // The file may still grow while it is read: the limit holds for the
+        // bytes read too.
+        const int readError = static_cast<std::uintmax_t>(info.st_size) > kMaxStationBytes
+                                  ? 0
+                                  : readLimited(fd, content);
+        const bool tooLarge = static_cast<std::uintmax_t>(info.st_size) > kMaxStationBytes;
+        ::close(fd);
+        if (tooLarge) refuse(kTooLarge);
+        if (readError != 0) refuse(std::strerror(readError));
+    }
+    if (content.size() > kMaxStationBytes) refuse(kTooLarge);
+    return parseStation(content, name);
 }
 
 } // namespace kvarn

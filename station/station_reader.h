@@ -32,5 +32,15 @@ Station readStation(const std::string& path);
 
 // The largest grid a station may ask for: points in one plane.
 inline constexpr double kMaxGridPoints = 4'000'000;
+// The bounds of what a station may hold: beyond them the field model's
+// squares and cubes of distances leave the range of numbers it computes in,
+// and no amateur station is that large.
+inline constexpr double kMaxCoordinate = 100'000; // m, |x|, |y|, |z| of corners and grid ranges
+inline constexpr double kMaxHeight = 10'000;      // m, a grid height above the ground
+inline constexpr double kMaxPower = 10'000'000;   // W at the transmitter
+inline constexpr double kMaxLossDb = 100;         // dB
+// The largest station file read: no station needs more, and an endless
+// input (a device, a pipe) must not be read without end.
+inline constexpr std::size_t kMaxStationBytes = 1 << 20;
 
 } // namespace kvarn

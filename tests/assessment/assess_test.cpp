@@ -2,6 +2,7 @@
 // power, the safety distance, and report files that are the interactive
 // programs' own files for the same input.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -83,7 +84,6 @@ TEST(Assessment, SafetyDistanceOfTheTooCloseZoneOfAStraightWire) {
     Assessment a = assessStation(s, {});
     EXPECT_EQ(a.bands[0].safetyDistance, 2.0);
     EXPECT_FALSE(a.bands[0].zoneOnEdge);
-    EXPECT_TRUE(a.bands[0].complies) << "too close is no verdict, only a distance";
     // A grid that ends inside the zone gives a lower bound.
     s.grid = {-5, 15, -1, 1, 0.5};
     a = assessStation(s, {});
@@ -97,6 +97,98 @@ TEST(Assessment, SafetyDistanceOfTheTooCloseZoneOfAStraightWire) {
     EXPECT_EQ(assessStation(s, {}).safetyDistance, 0.0);
     EXPECT_DOUBLE_EQ(distanceToWire(s.corners, -3, 4, 2), 5.0);
     EXPECT_DOUBLE_EQ(distanceToWire(s.corners, 4, 3, 6), 5.0);
+}
+
+TEST(Assessment, PointsTooCloseToAssessCountAgainstTheVerdict) {
+    // A grid entirely within 1 m of a 1500 W wire: nothing can be assessed.
+    Station s;
+    s.corners = {{0, 0, 2}, {40, 0, 2}};
+    s.wireLength = 40;
+    s.heights = {2};
+    s.bands = {{7.1, 1500, 1, 0}};
+    s.grid = {5, 35, -0.5, 0.5, 0.5};
+    BandResult b = assessStation(s, {}).bands[0];
+    EXPECT_FALSE(b.complies);
+    EXPECT_TRUE(b.onlyTooClose());
+    EXPECT_EQ(b.tooClosePoints, 61 * 3);
+    EXPECT_TRUE(std::isnan(b.highestPower)) << "no point to give a power for";
+    // An ordinary grid with a few points too close: the verdict falls, the
+    // highest power is that of the points that could be assessed.
+    s.bands = {{7.1, 1, 1, 0}};
+    s.grid = {-10, 50, -10, 10, 1};
+    const Assessment a = assessStation(s, {});
+    b = a.bands[0];
+    EXPECT_GT(b.tooClosePoints, 0);
+    EXPECT_LT(b.e.percent, 100);
+    EXPECT_FALSE(b.complies);
+    EXPECT_FALSE(a.complies);
+    EXPECT_TRUE(std::isfinite(b.highestPower));
+    EXPECT_GT(b.highestPower, 1);
+}
+
+TEST(Assessment, ScanStoppedByAValueThatIsNoNumberStopsTheBand) {
+    // So high above the wire that the cube of the distance overflows.
+    Station s = straightWire(100);
+    s.heights = {2, 1e155};
+    const Assessment a = assessStation(s, {true, true, {}});
+    ASSERT_EQ(a.bands.size(), 2u);
+    EXPECT_TRUE(a.stopped);
+    for (const BandResult& b : a.bands) {
+        EXPECT_THAT(b.stop, ::testing::HasSubstr("no finite number")) << b.band.frequency;
+        EXPECT_THAT(b.stop, ::testing::HasSubstr("height 1e+155 m"));
+    }
+    // A stopped band leaves no rows in the points files.
+    EXPECT_EQ(a.csv, "frequency_MHz,height_m,x_m,y_m,E_V_per_m,H_A_per_m,E_percent,H_percent,"
+                     "flag,band\n");
+}
+
+// The highest compliant power as shown: a run at it complies, a run one
+// shown digit above it does not, whatever limit sets the power, E or H.
+TEST(Assessment, HighestPowerShownCompliesAndIsTight) {
+    struct Case {
+        double frequency;
+        LimitSet limits;
+        double height; // m of the grid below a wire 10 m up
+    } cases[] = {
+        {10, LimitSet::bimschv26, 2},     {3.65, LimitSet::bimschv26, 7.5},
+        {7.1, LimitSet::icnirp2020, 2},   {14.2, LimitSet::fcc, 7.8},
+        {1.85, LimitSet::bimschv26, 7.9},
+    };
+    int magneticCases = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.frequency << " MHz at " << c.height << " m");
+        Station s;
+        s.corners = {{0, 0, 10}, {40, 0, 10}, {80, 0, 10}};
+        s.wireLength = 80;
+        s.grid = {-10, 90, -6, 6, 2};
+        s.heights = {c.height};
+        s.limits = c.limits;
+        s.bands = {{c.frequency, 1234, 0.7, 0.4}};
+        const BandResult b = assessStation(s, {}).bands[0];
+        ASSERT_TRUE(std::isfinite(b.highestPower));
+        ASSERT_EQ(b.tooClosePoints, 0);
+        magneticCases += b.h.percent > b.e.percent;
+        EXPECT_EQ(roundedDown(b.highestPower), b.highestPower) << "shown as it is";
+        s.bands[0].power = b.highestPower;
+        EXPECT_TRUE(assessStation(s, {}).complies) << b.highestPower;
+        // One unit of the last digit shown above it.
+        const PowerFormat f = powerFormat(b.highestPower);
+        s.bands[0].power =
+            b.highestPower + (f.kilowatts ? 100 : std::pow(10.0, -f.decimals)) * 1.0000001;
+        EXPECT_FALSE(assessStation(s, {}).complies) << s.bands[0].power;
+    }
+    EXPECT_GT(magneticCases, 0) << "no case where H sets the power";
+}
+
+TEST(PowerChain, PowerShownRoundsDownToItsDigits) {
+    const struct {
+        double watts, shown;
+    } cases[] = {
+        {1234.99, 1234},   {99.99, 99.9}, {12345.6, 12300}, {0.4567, 0.456},
+        {0.04567, 0.0456}, {100, 100},    {9999.9, 9999},   {89.1, 89.1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(roundedDown(c.watts), c.shown) << c.watts;
 }
 
 // The report file an interactive session writes for the same input: the

@@ -83,6 +83,16 @@ TEST(MapFile, PngOfAWideGridEndsBelowTheDrawingNotTheDefaultPage) {
     EXPECT_GT(height, layout.plot.y + layout.plot.height + 4.5 * layout.em);
 }
 
+TEST(MapFile, GridWiderThanAnImageCanBeIsDrawnInEveryFormat) {
+    // cairo makes no image of more than 32767 pixels across.
+    const FieldMap wide = test::gridMap(std::vector(3, std::vector<double>(40000, 50.0)));
+    for (const MapFormat format : {MapFormat::Png, MapFormat::Svg, MapFormat::Pdf}) {
+        TempDir dir;
+        EXPECT_NO_THROW(writeFieldMap(wide, dir.path() / "wide", format));
+        EXPECT_LT(fs::file_size(dir.path() / "wide"), 5u << 20);
+    }
+}
+
 TEST(MapFile, BadPathGivesAClearErrorAndLeavesNothingBehind) {
     struct Case {
         const char* path;

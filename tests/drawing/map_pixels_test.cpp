@@ -118,6 +118,22 @@ TEST_F(MapPixels, TooCloseCellsAndOnlyTheyAreHatched) {
         }
 }
 
+TEST_F(MapPixels, MoreCellsThanPixelsShowTheWorstOfThem) {
+    // 2400 columns on some 850 pixels: one point nearer its limit than all
+    // the others must still show, not be skipped by the scaling.
+    FieldMap map = gridMap(std::vector(600, std::vector<double>(2400, 10.0)));
+    map.percent[300 * 2400 + 1201] = 90;
+    draw(map);
+    const Rgb hot = percentColour(90);
+    bool shown = false;
+    for (double y = layout_.plot.y; y < layout_.plot.y + layout_.plot.height && !shown; ++y)
+        for (double x = layout_.plot.x; x < layout_.plot.x + layout_.plot.width && !shown; ++x) {
+            const Rgb c = pixel(x, y);
+            shown = c.r == hot.r && c.g == hot.g && c.b == hot.b;
+        }
+    EXPECT_TRUE(shown);
+}
+
 TEST(MapLayout, PlotKeepsTheGridsProportionsInsideTheArea) {
     struct Case {
         int columns, rows;

@@ -4,9 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 #include "forms/number_text.h"
 #include "station/station_reader.h"
@@ -86,15 +88,16 @@ TEST(StationReader, GoodFileGivesTheStation) {
 }
 
 TEST(StationReader, NumbersAreTheFormsDoubles) {
-    // The last: an integer no double holds, taken to the nearest one.
-    for (const char* text :
-         {"3.65", "7.1", "14.2", "0.1", "146", "28.5", "1.234", "99999.9", "444444444444444441"}) {
+    for (const char* text : {"3.65", "7.1", "14.2", "0.1", "146", "28.5", "1.234", "99999.9"}) {
         double typed = 0;
         ASSERT_TRUE(convertNumber(text, typed));
         std::string file = withLine(6, std::string("x = [") + text + ", " + text + "]");
         file.replace(file.find("step = 1"), 8, "step = 1000"); // moves on at any of them
         EXPECT_EQ(parseStation(file, "n.toml").grid.xanf, typed) << text;
     }
+    // -0 is 0, in a file name as anywhere.
+    const Station zero = parseStation(withLine(9, "heights = [-0.0, 2]"), "z.toml");
+    EXPECT_FALSE(std::signbit(zero.heights[0]));
 }
 
 TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
@@ -126,10 +129,16 @@ TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
         {8, "step = 0", "f.toml:8:8: grid.step", "above 0"},
         {8, "step = nan", "grid.step", "finite number"},
         {8, "step = 0.00001", "grid", "at most 4000000"},
-        // An integer no double holds is the nearest double; 1 m does not
-        // move on from it.
-        {6, "x = [444444444444444441, 444444444444444441]", "grid.step", "too small"},
+        // An integer no double holds is taken to the nearest double, which
+        // is then refused for its size.
+        {6, "x = [444444444444444441, 444444444444444441]", "f.toml:6:5: grid.x",
+         "coordinates from -100000 to 100000 m"},
+        {3, "corners = [[0, 0, 10], [40, 0, 1e155]]", "f.toml:3:24: corners[2]",
+         "coordinates from -100000 to 100000 m"},
         {9, "heights = []", "grid.heights", "1 to 100 numbers"},
+        {9, "heights = [2, -2]", "f.toml:9:15: grid.heights[2]", "above the ground, 0 to 10000 m"},
+        {9, "heights = [2, 1e155]", "grid.heights[2]", "0 to 10000 m"},
+        {9, "heights = [0.5, 2, 0.5]", "f.toml:9:20: grid.heights[3]", "listed twice"},
         {9, "height = [2]", "f.toml:9:1: grid.height", "unknown key; accepted here: x, y, step"},
         {11, "frequency = 3.4", "f.toml:11:13: band[1].frequency",
          "refused for this 40 m wire; accepted: above 3.40909 MHz and at most 146 MHz"},
@@ -137,8 +146,10 @@ TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
         {11, "frequncy = 3.65", "band[1].frequncy", "unknown key"},
         {12, "power = -5", "f.toml:12:9: band[1].power", "above 0 W"},
         {12, "power = true", "band[1].power", "found true or false"},
+        {12, "power = 1.1e7", "band[1].power", "at most 10 MW"},
         {16, "mode_factor = 1.5", "band[2].mode_factor", "above 0 and at most 1"},
-        {17, "loss_db = -1", "band[2].loss_db", "0 dB or more"},
+        {17, "loss_db = -1", "band[2].loss_db", "0 to 100 dB"},
+        {17, "loss_db = 120", "band[2].loss_db", "0 to 100 dB"},
         {19, "set = \"icnirp1998\"", "f.toml:19:7: limits.set",
          "\"26bimschv\", \"icnirp2020\" or \"fcc\""},
         {20, "colour = \"red\"", "f.toml:20:1: limits.colour", "unknown key"},
@@ -155,6 +166,13 @@ TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
             EXPECT_THAT(e.faults().front(), HasSubstr(c.accepted));
         }
     }
+    // A step too small to move on from coordinates this large: the fault
+    // points at the step.
+    std::string far = withLine(6, "x = [99999, 100000]");
+    far.replace(far.find("step = 1"), 8, "step = 1e-12");
+    EXPECT_THAT([&] { parseStation(far, "f.toml"); },
+                ::testing::ThrowsMessage<StationError>(HasSubstr("f.toml:8:8: grid.step: the step "
+                                                                 "is too small")));
 }
 
 TEST(StationReader, ShortModelAndLimitSetRefuseBandsTheyDoNotCover) {
@@ -195,6 +213,27 @@ TEST(StationReader, UnreadableFilesAreNamed) {
     }
     std::ofstream("good.toml") << kGood;
     EXPECT_EQ(readStation("good.toml").title, "dipol");
+}
+
+TEST(StationReader, RefusesWhatIsNoStationFileWithoutReadingItAll) {
+    testing::TempDir dir;
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    // A file of 1 MB and a byte more: comments are valid TOML, so only the
+    // size refuses it.
+    std::ofstream("big.toml") << kGood << std::string(1 << 20, '#');
+    const struct {
+        const char* path;
+        const char* why;
+    } cases[] = {
+        {"pipe", "not a regular file"}, // no writer: would block for ever
+        {"/dev/zero", "not a regular file"},
+        {"big.toml", "larger than 1 MB"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_THAT([&] { readStation(c.path); },
+                    ::testing::ThrowsMessage<StationError>(HasSubstr(c.why)))
+            << c.path;
+    }
 }
 
 } // namespace

@@ -55,6 +55,11 @@ class AtomicFile {
     std::filesystem::path tempPath_;
     std::FILE* file_ = nullptr;
     std::string error_;
+    int removal_ = -1; // its slot among the files a signal removes
 };
+
+// Whether a file name is one of the temporary names an AtomicFile writes
+// under: what a program killed while writing leaves behind.
+bool isTemporaryName(const std::string& name);
 
 } // namespace kvarn

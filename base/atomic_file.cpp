@@ -1,4 +1,6 @@
-#include "outputs/atomic_file.h"
+#include "base/atomic_file.h"
+
+#include "base/removal_on_signal.h"
 
 #include <atomic>
 #include <cerrno>
@@ -27,6 +29,7 @@ std::string creationReason(const std::filesystem::path& path, int error) {
 
 // A name beside the final one that no other writer picks: hidden, with the
 // process id and a counter; O_EXCL guards against leftovers of the same name.
+// isTemporaryName() recognises it.
 std::filesystem::path tempName(const std::filesystem::path& finalPath) {
     static std::atomic<unsigned> counter{0};
     const std::string name = "." + finalPath.filename().string() + "." +
@@ -35,6 +38,22 @@ std::filesystem::path tempName(const std::filesystem::path& finalPath) {
 }
 
 } // namespace
+
+bool isTemporaryName(const std::string& name) {
+    // "." <final name> "." <digits> "-" <digits> ".tmp"
+    constexpr std::string_view kEnd = ".tmp";
+    if (name.size() < 8 || name.front() != '.' || !name.ends_with(kEnd)) return false;
+    const std::string_view middle(name.data(), name.size() - kEnd.size());
+    const std::size_t dot = middle.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) return false;
+    const std::string_view ids = middle.substr(dot + 1);
+    const std::size_t dash = ids.find('-');
+    const auto digits = [](std::string_view t) {
+        return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return dash != std::string_view::npos && digits(ids.substr(0, dash)) &&
+           digits(ids.substr(dash + 1));
+}
 
 FileWriteError::FileWriteError(std::filesystem::path path, const std::string& reason)
     : std::runtime_error("cannot write " + path.string() + ": " + reason), path_(std::move(path)),
@@ -52,11 +71,13 @@ AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(f
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) throw FileWriteError(finalPath_, creationReason(finalPath_, errno));
+    removal_ = registerRemoval(tempPath_.c_str());
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
         const int error = errno;
         ::close(fd);
         ::unlink(tempPath_.c_str());
+        releaseRemoval(removal_);
         throw FileWriteError(finalPath_, systemReason(error));
     }
 }
@@ -66,6 +87,7 @@ AtomicFile::~AtomicFile() {
         std::fclose(file_);
         ::unlink(tempPath_.c_str());
     }
+    releaseRemoval(removal_);
 }
 
 bool AtomicFile::write(const void* data, std::size_t size) {
@@ -85,6 +107,8 @@ void AtomicFile::abandon(const std::string& reason) {
     if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
     ::unlink(tempPath_.c_str());
+    releaseRemoval(removal_);
+    removal_ = -1;
     throw FileWriteError(finalPath_, reason);
 }
 
@@ -95,16 +119,17 @@ void AtomicFile::commit() {
     if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) abandon(systemReason(errno));
     std::FILE* file = file_;
     file_ = nullptr;
-    if (std::fclose(file) != 0) {
-        const int error = errno;
+    const int closed = std::fclose(file);
+    const int error = errno;
+    if (closed != 0 || std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
+        const int why = closed != 0 ? error : errno;
         ::unlink(tempPath_.c_str());
-        throw FileWriteError(finalPath_, systemReason(error));
+        releaseRemoval(removal_);
+        removal_ = -1;
+        throw FileWriteError(finalPath_, systemReason(why));
     }
-    if (std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(tempPath_.c_str());
-        throw FileWriteError(finalPath_, systemReason(error));
-    }
+    releaseRemoval(removal_);
+    removal_ = -1;
 }
 
 } // namespace kvarn
