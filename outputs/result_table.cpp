@@ -53,13 +53,15 @@ const std::array<const char*, kResultColumns> kResultHeadings = {
     "max H",     "safety",  "max power", "verdict"};
 
 std::array<std::string, kResultColumns> resultCells(const BandResult& b) {
+    // No point could be assessed: there is no highest field to show.
+    const bool assessed = !(b.tooClosePoints > 0 && std::isnan(b.highestPower));
     return {
         format("%.3f MHz", b.band.frequency),
         powerText(b.feedPower),
         format("%.1f V/m", b.limits.e),
         format("%.3f A/m", b.limits.h),
-        format("%.1f %%", b.e.percent),
-        format("%.1f %%", b.h.percent),
+        assessed ? format("%.1f %%", b.e.percent) : "-",
+        assessed ? format("%.1f %%", b.h.percent) : "-",
         format("%.1f m", b.safetyDistance) + (b.zoneOnEdge ? "+" : ""),
         powerText(b.highestPower),
         verdictWord(b),
@@ -94,9 +96,12 @@ std::vector<std::string> bandRemarks(const Assessment& assessment) {
 }
 
 std::string tooCloseText(long points) {
-    return std::to_string(points) + (points == 1 ? " point lies" : " points lie") +
-           " too close to the wire for the model, which cannot assess them; they count as over "
-           "the limits at any power.";
+    if (points == 1)
+        return "1 point lies too close to the wire for the model, which cannot assess it; it "
+               "counts as over the limits at any power.";
+    return std::to_string(points) +
+           " points lie too close to the wire for the model, which cannot assess them; they "
+           "count as over the limits at any power.";
 }
 
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {
