@@ -21,26 +21,27 @@ double distanceToSegment(Vec3 p, Vec3 a, Vec3 b) {
 NearField::NearField(const Segments& wire, const Currents& currents, const GroundModel& ground)
     : segments_(wire.segments), currents_(currents.segments), ground_(ground),
       wavelength_(wire.wavelength), radius_(wire.radius),
-      feed_(wire.segments[currents.feedSegment].centre) {
-    for (const Segment& s : wire.segments) {
+      feed_(wire.segments[currents.feedSegment].centre),
+      feedLength_(wire.segments[currents.feedSegment].length) {
+    for (const Segment& s : wire.segments)
         segs_.push_back(inWavelengths(s, wire.wavelength));
-        segmentLength_ = std::max(segmentLength_, s.length);
+    if (wire.before.front() == kFreeEnd) {
+        freeEnds_.push_back(wire.segments.front().start);
+        endLengths_.push_back(wire.segments.front().length);
     }
-    if (wire.before.front() == kFreeEnd) freeEnds_.push_back(wire.segments.front().start);
-    if (wire.after.back() == kFreeEnd) freeEnds_.push_back(wire.segments.back().end);
+    if (wire.after.back() == kFreeEnd) {
+        freeEnds_.push_back(wire.segments.back().end);
+        endLengths_.push_back(wire.segments.back().length);
+    }
 }
 
 bool NearField::holds(Vec3 p) const {
-    if (norm(p - feed_) < kHoldsFeedSegments * segmentLength_) return false;
-    for (Vec3 end : freeEnds_)
-        if (norm(p - end) < kHoldsEndSegments * segmentLength_) return false;
-    const double nearWire = kHoldsWireSegments * segmentLength_;
-    for (const Segment& s : segments_) {
-        if (distanceToSegment(p, s.start, s.end) < nearWire) return false;
-        if (ground_.kind != Ground::FreeSpace &&
-            distanceToSegment(p, mirrored(s.start), mirrored(s.end)) < nearWire)
-            return false;
-    }
+    if (ground_.kind != Ground::FreeSpace && p.z < 0) return false;
+    if (norm(p - feed_) < kHoldsFeedSegments * feedLength_) return false;
+    for (std::size_t i = 0; i < freeEnds_.size(); ++i)
+        if (norm(p - freeEnds_[i]) < kHoldsEndSegments * endLengths_[i]) return false;
+    for (const Segment& s : segments_)
+        if (distanceToSegment(p, s.start, s.end) < kHoldsWireRadii * radius_) return false;
     return true;
 }
 

@@ -20,10 +20,16 @@ struct FieldPoint {
     bool holds = true; // false: too close to the wire, the feed or a free end for the formulas
 };
 
-// Where the near-field formulas stop being accurate (see nearFieldHolds).
-inline constexpr double kHoldsFeedSegments = 2;   // segment lengths from the feed
-inline constexpr double kHoldsEndSegments = 2;    // segment lengths from a free end
-inline constexpr double kHoldsWireSegments = 0.5; // segment lengths from the wire's axis
+// Where the field stops being trustworthy. Against the same wire cut into
+// five times finer segments, |E| one feed segment length from the feed
+// differs by 2.4 % and two lengths away by 0.3 %; one end segment length
+// beyond a free end by 1.2 %, two by 0.5 %. Along the wire, bends included,
+// the field agrees within 0.2 % down to 1.5 wire radii from the axis: the
+// filament current stands for the current on the surface outside the wire,
+// and three radii keep points clear of the wire itself.
+inline constexpr double kHoldsFeedSegments = 2; // feed segment lengths from the feed's centre
+inline constexpr double kHoldsEndSegments = 2;  // end segment lengths from a free end
+inline constexpr double kHoldsWireRadii = 3;    // wire radii from the wire's axis
 
 class NearField {
   public:
@@ -36,7 +42,8 @@ class NearField {
                   unsigned threads = 0) const;
 
     // Whether p is far enough from the wire, the feed and every free end
-    // for the formulas to hold.
+    // for the formulas to hold (and above a perfect ground, where there is
+    // a field at all).
     bool holds(Vec3 p) const;
 
   private:
@@ -44,11 +51,12 @@ class NearField {
     std::vector<Segment> segments_; // m
     std::vector<SegmentCurrent> currents_;
     GroundModel ground_;
-    double wavelength_ = 0;      // m
-    double radius_ = 0;          // m
-    Vec3 feed_;                  // m, the feed segment's centre
-    std::vector<Vec3> freeEnds_; // m
-    double segmentLength_ = 0;   // m, the longest segment
+    double wavelength_ = 0;          // m
+    double radius_ = 0;              // m
+    Vec3 feed_;                      // m, the feed segment's centre
+    double feedLength_ = 0;          // m, of the feed segment
+    std::vector<Vec3> freeEnds_;     // m
+    std::vector<double> endLengths_; // m, of the segment at each free end
 };
 
 } // namespace kvarn::mom
