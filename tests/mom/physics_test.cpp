@@ -181,6 +181,28 @@ TEST(MomPhysics, SegmentFieldIsContinuousWhereThePointFormSetsIn) {
     }
 }
 
+TEST(MomPhysics, FieldHoldsOnlyClearOfFeedFreeEndsAndWire) {
+    // 0.5 m segments, the feed segment's centre at (0, 0, 10), free ends
+    // at x = -5.25 and 5.25, radius 1 mm, over perfect ground.
+    WireSpec spec = dipole(0.5);
+    spec.diameterMm = 2;
+    spec.ground = Ground::Perfect;
+    const NearField f = Solved(spec).field();
+    const struct {
+        Vec3 p;
+        bool holds;
+    } cases[] = {
+        {{0.25, 0.9, 10}, false}, {{0.25, 0, 11.1}, true}, // feed: 2 segments = 1 m
+        {{-6.1, 0, 10}, false},   {{-6.3, 0, 10}, true},   // free end
+        {{3, 0.0029, 10}, false}, {{3, 0.0031, 10}, true}, // wire: 3 radii
+        {{3, 0, -0.5}, false},    {{3, 0, 0.5}, true},     // below the ground
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(f.holds(c.p), c.holds) << c.p.x << ' ' << c.p.y << ' ' << c.p.z;
+        EXPECT_EQ(f.at(c.p).holds, c.holds);
+    }
+}
+
 TEST(MomPhysics, SameDoublesOnAnyNumberOfThreads) {
     const WireSpec spec = wire({{0, 0, 10}, {20, 0, 10}, {20, 10, 4}}, 3, 7.1, Ground::Perfect);
     const Solved one(spec, 1), three(spec, 3);
