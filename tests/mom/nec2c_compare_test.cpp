@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "mom/analysis.h"
-#include "mom/nec_reference.h"
+#include "support/nec_reference.h"
 
 namespace kvarn::mom {
 namespace {
