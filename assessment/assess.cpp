@@ -8,12 +8,10 @@
 #include "assessment/exposure_sink.h"
 #include "assessment/highest_power.h"
 #include "assessment/power_chain.h"
-#include "control/report.h"
-#include "control/table_sinks.h"
-#include "field/maximum.h"
 #include "field/scan.h"
 #include "outputs/csv.h"
 #include "outputs/map_titles.h"
+#include "report/report_file_sink.h"
 
 namespace kvarn {
 
@@ -23,17 +21,12 @@ namespace {
 // program's header, table and summary for the same input.
 struct ReportWriter {
     ReportFile file;
-    TextFile stream;
-    TableSink table;
-    double fmax = 0, xmax = 0, ymax = 0; // as a first pass of the program starts them
-    MaximumSink maximum;
+    StringStream stream;
+    ReportFileSink sink;
 
-    ReportWriter(const ReportHead& head)
-        : file{head.height, head.fieldMode, {}}, stream(memoryText(file.text)),
-          table(stream, kFileTable, head.fieldMode), maximum(head.fieldMode, fmax, xmax, ymax) {
-        writeFileHeader(stream, head);
-    }
-    void finish() { writeSummaryLine(stream, xmax, ymax, fmax); }
+    explicit ReportWriter(const ReportHead& head)
+        : file{head.height, head.fieldMode, {}}, stream(file.text), sink(stream, head) {}
+    void finish() { sink.finish(); }
 };
 
 // Why a scan stopped, in words.
@@ -77,8 +70,7 @@ BandResult assessBand(const Station& station, std::size_t index, const AssessOpt
                                   band.frequency, station.corners, height,
                                   station.grid};
             writers.push_back(std::make_unique<ReportWriter>(head));
-            sinks.push_back(&writers.back()->table);
-            sinks.push_back(&writers.back()->maximum);
+            sinks.push_back(&writers.back()->sink);
         }
         const ScanOutcome outcome = scanGrid(station.grid, in, {modes, Kernel::fast, 0}, sinks);
         if (outcome.cthStop || outcome.notFinite) {

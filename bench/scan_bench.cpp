@@ -13,9 +13,9 @@
 
 #include "field/discretize.h"
 #include "field/frequency.h"
-#include "field/maximum.h"
 #include "field/scan.h"
 #include "field/wire_length.h"
+#include "report/maximum_sink.h"
 
 namespace {
 

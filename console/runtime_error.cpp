@@ -14,6 +14,12 @@ namespace {
 
 ExitHook exitHook = nullptr;
 
+// An index outside its array is reported on the console like every other
+// run-time error, wherever the console is part of the program.
+[[maybe_unused]] const bool rangeChecksOnConsole =
+    (setRangeCheckReport([](std::string_view reason) { runtimeError(kRangeCheckError, reason); }),
+     true);
+
 [[noreturn]] void leave(int status) {
     if (exitHook != nullptr) exitHook(status);
     std::exit(status);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/range_check.h"
+
 namespace kvarn {
 
 // Conventional run-time error numbers.
@@ -17,7 +19,6 @@ inline constexpr int kAccessDenied = 5;
 inline constexpr int kNoConsole = 6;
 inline constexpr int kDiskWriteError = 101;
 inline constexpr int kInvalidFloatOperation = 207;
-inline constexpr int kRangeCheckError = 201;
 
 // Writes "Runtime error <number>: <reason>" with a line end on the console,
 // restores the terminal and ends the process with <number> as exit status.

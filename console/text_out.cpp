@@ -7,27 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/real_format.h"
 #include "console/console.h"
-#include "console/real_format.h"
 #include "console/runtime_error.h"
 #include "console/tty_signals.h"
 
 namespace kvarn {
 
-TextFile output{.isConsole = true,
-                .memory = nullptr,
-                .name = "",
-                .fd = -1,
-                .open = true,
-                .buffer = {},
-                .used = 0};
-
-TextFile memoryText(std::string& target) {
-    TextFile f;
-    f.memory = &target;
-    f.open = true;
-    return f;
-}
+TextFile output{.isConsole = true, .name = "", .fd = -1, .open = true, .buffer = {}, .used = 0};
 
 namespace {
 
@@ -91,10 +78,6 @@ void flushBuffer(TextFile& f) {
 void append(TextFile& f, char ch) {
     if (f.isConsole) {
         consolePut(static_cast<std::uint8_t>(ch));
-        return;
-    }
-    if (f.memory != nullptr) {
-        f.memory->push_back(ch);
         return;
     }
     if (!f.open) runtimeError(103, "file \"" + f.name + "\" is not open");

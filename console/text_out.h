@@ -8,26 +8,23 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_stream.h"
+
 namespace kvarn {
 
 // One text stream: the console (`output`) or a text file with a write buffer
 // of 256 bytes.
 struct TextFile {
     bool isConsole = false;
-    std::string* memory = nullptr; // collects the text in memory instead of a file
-    std::string name;              // file name as given, at most 255 characters
-    int fd = -1;                   // descriptor while open
-    bool open = false;             // open for writing
+    std::string name;  // file name as given, at most 255 characters
+    int fd = -1;       // descriptor while open
+    bool open = false; // open for writing
     std::array<char, 256> buffer{};
     std::size_t used = 0; // bytes waiting in buffer
 };
 
 // The console's output stream: writes at the cursor of the console window.
 extern TextFile output;
-
-// A stream whose text is appended to target, for output that is written
-// out as a whole afterwards. The target must outlive the stream's use.
-TextFile memoryText(std::string& target);
 
 void writeText(TextFile& f, std::string_view text);
 void writeChar(TextFile& f, char ch);
@@ -61,5 +58,17 @@ void setFlushWrittenHook(void (*hook)());
 // reporting nothing: for a state reset after the program ended through the
 // exit hook.
 void abandonFile(TextFile& f);
+
+// A text file (or the console) as a text stream, for the report formats:
+// the same appends and statement ends as the functions above.
+class TextFileStream : public TextStream {
+  public:
+    explicit TextFileStream(TextFile& f) : f_(f) {}
+    void put(std::string_view text) override { writeText(f_, text); }
+    void endStatement() override { endWrite(f_); }
+
+  private:
+    TextFile& f_;
+};
 
 } // namespace kvarn

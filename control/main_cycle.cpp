@@ -1,22 +1,24 @@
 #include "control/main_cycle.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "base/real_format.h"
 #include "console/line_input.h"
-#include "console/real_format.h"
 #include "console/runtime_error.h"
 #include "console/text_out.h"
 #include "control/calc_params.h"
 #include "control/cth_stop.h"
 #include "control/notices.h"
 #include "control/report.h"
-#include "control/table_sinks.h"
 #include "field/antenna.h"
-#include "field/maximum.h"
 #include "field/scan.h"
 #include "forms/coordinate_form.h"
 #include "forms/parameter_form.h"
+#include "report/maximum_sink.h"
+#include "report/report_file_sink.h"
+#include "report/table_sink.h"
 
 namespace kvarn {
 
@@ -39,7 +41,7 @@ bool enterInput() {
     if (!calc.again) coordinateForm(xa, ya, za, xe, ye, ze, segCount, totalLength);
     parameterForm(calc.freq, calc.lambda, calc.omega, calc.power, calc.xanf, calc.xend, calc.yanf,
                   calc.yend, calc.step, calc.height, calc.fieldMode, calc.singleValues,
-                  calc.writeFile, calc.fileName, calc.again, totalLength);
+                  calc.writeFile, calc.fileName, calc.again, totalLength, variant().model);
     return variant().discretize();
 }
 
@@ -105,14 +107,17 @@ void scanAndReport() {
 
     calc.fmax = 0.0;
     MaximumSink maximum(calc.fieldMode, calc.fmax, calc.xmax, calc.ymax);
-    TableSink consoleTable(output, kConsoleTable, calc.fieldMode);
+    TextFileStream console(output);
+    TableSink consoleTable(console, kConsoleTable, calc.fieldMode);
     ProgressLine progress;
-    TableSink fileTable(calc.outfile, kFileTable, calc.fieldMode);
+    TextFileStream file(calc.outfile);
+    std::optional<ReportFileSink> fileReport;
+    if (toFile) fileReport.emplace(file, passHead(), calc.xmax, calc.ymax);
     // In this order: the console's row end or progress line comes before
     // the file's row end, as each point's console cell before its file cell.
     std::vector<PointSink*> sinks{&maximum};
     sinks.push_back(calc.singleValues ? static_cast<PointSink*>(&consoleTable) : &progress);
-    if (toFile) sinks.push_back(&fileTable);
+    if (toFile) sinks.push_back(&*fileReport);
 
     const ScanOutcome outcome =
         scanGrid(passGrid(), passInputs(), {modeBit(calc.fieldMode), Kernel::fast, 0}, sinks);
@@ -126,7 +131,7 @@ void scanAndReport() {
     writeLineEnd(output);
     writeSummary(output);
     if (toFile) {
-        writeSummary(calc.outfile);
+        fileReport->finish();
         closeFile(calc.outfile);
     }
 }

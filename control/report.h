@@ -1,52 +1,21 @@
 #pragma once
-// The report of a pass: header and summary line, on the console and in the
-// output file. The table between them is written by the table sinks. The
-// formats are written from an explicit record, so that the batch program's
-// report files are these very files.
-
-#include <string>
-#include <vector>
+// The report of an interactive pass: the pass's record as a report head,
+// the header on the console and in the output file, the summary line.
 
 #include "console/text_out.h"
-#include "field/antenna.h"
 #include "field/grid.h"
+#include "report/report_format.h"
 
 namespace kvarn {
-
-// What a report's header shows.
-struct ReportHead {
-    char fieldMode = 'E';             // 'R', 'T', 'E', 'M' or 'Z'
-    std::string title;                // the antenna's title: the output file name as typed
-    double power = 0;                 // W
-    double freq = 0;                  // MHz
-    std::vector<CornerPoint> corners; // the wire, m (the file header lists them)
-    double height = 0;                // m
-    Grid grid;                        // the column header's x values
-};
-
-// The console header: title and unit line, an empty line, the column header.
-void writeConsoleHeader(TextFile& f, const ReportHead& head);
-// The file header: an empty line, title and unit line, the corners, the
-// height, the column header.
-void writeFileHeader(TextFile& f, const ReportHead& head);
-// "Maximalwert bei x: ", xmax 5:2, " ; y: ", ymax 5:2, " : ", fmax 5:2, line end.
-void writeSummaryLine(TextFile& f, double xmax, double ymax, double fmax);
 
 // The pass of calc and the program's antenna as a report head, and its grid.
 ReportHead passHead();
 Grid passGrid();
-
 // Console header of a single-value pass; when calc.writeFile is set it then
-// creates calc.outfile (named calc.fileName) and writes the file header. The
-// file stays open for the scan.
+// creates calc.outfile (named calc.fileName), for the scan's report-file
+// sink to write.
 void writeHeader();
-
 // The summary line of calc.xmax, calc.ymax and calc.fmax.
 void writeSummary(TextFile& f);
-
-// The title line and the unit text of a field mode (the file's unit text of
-// mode 'Z' starts with a blank).
-const char* modeTitle(char mode);
-const char* modeUnit(char mode, bool inFile);
 
 } // namespace kvarn

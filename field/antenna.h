@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/one_based.h"
+#include "base/one_based.h"
 
 namespace kvarn {
 

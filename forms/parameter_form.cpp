@@ -7,7 +7,6 @@
 #include "console/console.h"
 #include "console/line_input.h"
 #include "console/text_out.h"
-#include "control/program_variant.h"
 #include "field/frequency.h"
 #include "field/grid.h"
 #include "forms/field_edit.h"
@@ -97,11 +96,11 @@ class ParameterEditor : public FieldEditor {
   public:
     ParameterEditor(double& freq, double& power, double& xanf, double& xend, double& yanf,
                     double& yend, double& step, double& height, char& fieldMode, bool& singleValues,
-                    bool& writeFile, std::string& fileName, double totalLength)
+                    bool& writeFile, std::string& fileName, double totalLength, AntennaModel model)
         : FieldEditor(kFields, kStatusLine, kMarker), freq_(freq), power_(power), xanf_(xanf),
           xend_(xend), yanf_(yanf), yend_(yend), step_(step), height_(height),
           fieldMode_(fieldMode), singleValues_(singleValues), writeFile_(writeFile),
-          fileName_(fileName), totalLength_(totalLength) {}
+          fileName_(fileName), totalLength_(totalLength), model_(model) {}
 
     // The labels, the help lines and every field's value.
     void drawMask() {
@@ -161,7 +160,7 @@ class ParameterEditor : public FieldEditor {
     void storeNumber(double v) override {
         switch (fieldNo) {
         case kFreq:
-            if (frequencyAccepted(v, totalLength_, variant().model))
+            if (frequencyAccepted(v, totalLength_, model_))
                 freq_ = v;
             else
                 refuse(kBadFrequency);
@@ -236,7 +235,7 @@ class ParameterEditor : public FieldEditor {
             blockAt(kXendBelowXanf, kXanf);
         } else if (!rangeInOrder(yanf_, yend_)) {
             blockAt(kYanfAboveYend, kYend);
-        } else if (!frequencyAccepted(freq_, totalLength_, variant().model)) {
+        } else if (!frequencyAccepted(freq_, totalLength_, model_)) {
             blockAt(kBadFrequency, kFreq);
         }
         return !blocked;
@@ -326,6 +325,7 @@ class ParameterEditor : public FieldEditor {
     bool& writeFile_;
     std::string& fileName_;
     double totalLength_;
+    AntennaModel model_; // whose frequency check the form applies
 };
 
 } // namespace
@@ -333,9 +333,9 @@ class ParameterEditor : public FieldEditor {
 void parameterForm(double& freq, double& lambda, double& omega, double& power, double& xanf,
                    double& xend, double& yanf, double& yend, double& step, double& height,
                    char& fieldMode, bool& singleValues, bool& writeFile, std::string& fileName,
-                   bool& again, double& antennaLength) {
+                   bool& again, double& antennaLength, AntennaModel model) {
     ParameterEditor editor(freq, power, xanf, xend, yanf, yend, step, height, fieldMode,
-                           singleValues, writeFile, fileName, antennaLength);
+                           singleValues, writeFile, fileName, antennaLength, model);
     editor.drawMask();
     editor.blocked = false;
     if (!again) fileName = "antenne";

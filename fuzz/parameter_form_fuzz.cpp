@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool returned = fuzzing::playForm(con, [] {
         parameterForm(calc.freq, calc.lambda, calc.omega, calc.power, calc.xanf, calc.xend,
                       calc.yanf, calc.yend, calc.step, calc.height, calc.fieldMode,
-                      calc.singleValues, calc.writeFile, calc.fileName, calc.again, totalLength);
+                      calc.singleValues, calc.writeFile, calc.fileName, calc.again, totalLength,
+                      variant().model);
     });
     if (returned) fuzzing::require(testing::parameterResultBroken(totalLength, variant().model));
     return 0;

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/real_format.h"
 #include "console/line_input.h"
-#include "console/real_format.h"
 #include "console/text_out.h"
 #include "support/memory_console.h"
 #include "support/temp_dir.h"

@@ -6,8 +6,9 @@
 
 #include "control/calc_params.h"
 #include "control/main_cycle.h"
-#include "control/table_sinks.h"
 #include "field/antenna.h"
+#include "report/report_file_sink.h"
+#include "report/table_sink.h"
 #include "support/example_report.h"
 #include "support/memory_console.h"
 #include "support/temp_dir.h"
@@ -38,6 +39,10 @@ TEST(Report, FileHeaderOfTheExampleByteForByte) {
     examplePass();
     calc.writeFile = true;
     writeHeader();
+    {
+        TextFileStream file(calc.outfile);
+        ReportFileSink report(file, passHead());
+    }
     closeFile(calc.outfile);
     EXPECT_EQ(readFile("antenne"), kExampleFileHeader);
 }
@@ -47,7 +52,8 @@ TEST(Report, ConsoleHeaderRowLabelAndSummary) {
     examplePass();
     calc.fileName = "dipol";
     writeHeader();
-    TableSink table(output, kConsoleTable, 'E');
+    TextFileStream console(output);
+    TableSink table(console, kConsoleTable, 'E');
     for (double yp : {1.0, -10.0}) {
         table.rowBegins(yp);
         table.rowEnds(yp);

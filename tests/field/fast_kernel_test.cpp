@@ -9,12 +9,12 @@
 #include <random>
 #include <vector>
 
-#include "console/real_format.h"
+#include "base/real_format.h"
 #include "field/discretize.h"
 #include "field/frequency.h"
-#include "field/maximum.h"
 #include "field/scan.h"
 #include "field/wire_length.h"
+#include "report/maximum_sink.h"
 
 namespace kvarn {
 namespace {

@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "console/text_out.h"
-#include "control/table_sinks.h"
 #include "field/field_setup.h"
-#include "field/maximum.h"
+#include "report/maximum_sink.h"
+#include "report/table_sink.h"
 #include "support/memory_console.h"
 
 namespace kvarn {
@@ -86,8 +86,10 @@ TEST_F(PointValue, CellsOfTheValueTable) {
     for (const Case& c : cases) {
         MemoryConsole cells;
         openFile();
-        TableSink consoleTable(output, kConsoleTable, 'M');
-        TableSink fileTable(calc.outfile, kFileTable, 'M');
+        TextFileStream consoleStream(output);
+        TextFileStream fileStream(calc.outfile);
+        TableSink consoleTable(consoleStream, kConsoleTable, 'M');
+        TableSink fileTable(fileStream, kFileTable, 'M');
         for (double x : {0.0, 1.0}) {
             consoleTable.point(pointOf(x, 0, c.value, c.tooclose));
             fileTable.point(pointOf(x, 0, c.value, c.tooclose));

@@ -63,8 +63,8 @@ struct Session {
         return test::play([] {
             parameterForm(calc.freq, calc.lambda, calc.omega, calc.power, calc.xanf, calc.xend,
                           calc.yanf, calc.yend, calc.step, calc.height, calc.fieldMode,
-                          calc.singleValues, calc.writeFile, calc.fileName, calc.again,
-                          totalLength);
+                          calc.singleValues, calc.writeFile, calc.fileName, calc.again, totalLength,
+                          variant().model);
         });
     }
     std::string statusLine(int len = 32) const { return win.at(1, 19, len); }

@@ -127,7 +127,7 @@ class KeyTyper {
 // The variant under test; the checked one below wraps its discretisation,
 // which runs right after both forms have returned.
 const ProgramVariant* realVariant = nullptr;
-int scans = 0;            // passes of this session that went on to their scan
+int scans = 0; // passes of this session that went on to their scan
 std::string broken;
 
 void keep(const std::string& fault) {

@@ -4,9 +4,8 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
 
-#include "console/runtime_error.h"
+#include "base/range_check.h"
 
 namespace kvarn {
 
@@ -19,9 +18,7 @@ template <typename T, std::size_t N> struct OneBased {
 
   private:
     static std::size_t checked(std::size_t index) {
-        if (index < 1 || index > N)
-            runtimeError(kRangeCheckError, "range check: index " + std::to_string(index) +
-                                               " outside 1.." + std::to_string(N));
+        if (index < 1 || index > N) rangeCheckFailed(index, N);
         return index - 1;
     }
 };

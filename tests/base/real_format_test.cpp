@@ -1,4 +1,4 @@
-#include "console/real_format.h"
+#include "base/real_format.h"
 
 #include <gtest/gtest.h>
 

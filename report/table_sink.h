@@ -3,7 +3,7 @@
 // cell per point (the value of one mode) and a line end per row, on one text
 // stream.
 
-#include "console/text_out.h"
+#include "base/text_stream.h"
 #include "field/point_sink.h"
 
 namespace kvarn {
@@ -23,14 +23,14 @@ inline constexpr TableFormat kFileTable{4, 5, 2, " xxx  "};
 
 class TableSink : public PointSink {
   public:
-    TableSink(TextFile& stream, const TableFormat& format, char mode)
+    TableSink(TextStream& stream, const TableFormat& format, char mode)
         : stream_(stream), format_(format), mode_(mode) {}
     void rowBegins(double yp) override;
     void point(const PointResult& p) override;
     void rowEnds(double yp) override;
 
   private:
-    TextFile& stream_;
+    TextStream& stream_;
     TableFormat format_;
     char mode_; // whose values the cells show
 };

@@ -1,4 +1,4 @@
-#include "control/table_sinks.h"
+#include "report/table_sink.h"
 
 namespace kvarn {
 
