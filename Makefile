@@ -14,6 +14,7 @@ PACKAGES += libgtest-dev libgmock-dev   # the tests
 PACKAGES += libmpfr-dev                 # the tests: exact reference of the fast trigonometry
 PACKAGES += poppler-utils               # the tests: read the PDF report back
 PACKAGES += clang-14 libclang-rt-14-dev # the fuzz targets (clang and libFuzzer)
+PACKAGES += clang-format                # make check: the format of every file
 PACKAGES += libbenchmark-dev nec2c      # the benchmarks, and their yardstick
 PACKAGES += libcairo2-dev               # the field maps
 PACKAGES += libtomlplusplus-dev         # kvarn: station files
@@ -21,7 +22,7 @@ PACKAGES += libcli11-dev                # kvarn: the command line
 PACKAGES += nlohmann-json3-dev          # kvarn: summary.json
 PACKAGES += libeigen3-dev               # kvarn: the method-of-moments solve
 
-.PHONY: all build run run-7k test test-sanitize fuzz bench clean packages
+.PHONY: all build run run-7k test check test-sanitize fuzz bench clean packages
 
 all: build
 
@@ -45,6 +46,11 @@ run-7k: packages $(BUILD)/CMakeCache.txt
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# No file includes from a layer above its own, and every file is formatted.
+check: packages
+	tools/check-layers
+	tools/check-format
 
 # The library, the programs and the tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer; every test runs, and any report fails.

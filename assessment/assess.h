@@ -1,22 +1,49 @@
 #pragma once
-// The assessment of a station: every band at every height, with the report
-// files, the peaks, the safety distance and the highest compliant power.
+// The assessment of a station: every band at every height, with the peaks,
+// the safety distance, the map and the highest compliant power; the points
+// and the exact models' report files go to the outputs as they are
+// computed, so that nothing that grows with the grid is kept but the map.
 
 #include <functional>
 
 #include "assessment/band_result.h"
+#include "assessment/field_model.h"
 #include "station/station.h"
 
 namespace kvarn {
 
-struct AssessOptions {
-    bool csv = false;   // collect points.csv
-    bool csvDe = false; // collect its German form
-    // Called after every row of every scan with the rows done and the rows
-    // in all; may be empty.
-    std::function<void(long done, long total)> progress;
+// What the outputs take from the assessment while it runs.
+class AssessmentOutputs {
+  public:
+    virtual ~AssessmentOutputs() = default;
+    // A band begins: its number and frequency are set in `band`.
+    virtual void bandBegins(const BandResult& band) { (void)band; }
+    // Where every point of the band's planes goes as well; nullptr: nowhere.
+    virtual PlaneSink* points() { return nullptr; }
+    // Where the band's report files go, for the exact models; nullptr: none.
+    virtual ReportStreams* reports() { return nullptr; }
+    // The band stopped: what it wrote must go.
+    virtual void bandStopped(const BandResult& band) { (void)band; }
+    // The band is complete.
+    virtual void bandEnds(const BandResult& band) { (void)band; }
 };
 
-Assessment assessStation(const Station& station, const AssessOptions& options);
+// The field model of a band, at the band's own power, with its report
+// files going to `reports` (may be nullptr) where the model has them.
+using ModelMaker = std::function<std::unique_ptr<BandFieldModel>(
+    const Station& station, const Band& band, ReportStreams* reports)>;
+std::unique_ptr<BandFieldModel> bandModel(const Station& station, const Band& band,
+                                          ReportStreams* reports);
+
+struct AssessOptions {
+    // Called after every row of every plane with the rows done and the rows
+    // in all; may be empty.
+    std::function<void(long done, long total)> progress;
+    // Makes each band's field model; empty: bandModel, the station's own.
+    ModelMaker model;
+};
+
+Assessment assessStation(const Station& station, const AssessOptions& options,
+                         AssessmentOutputs* outputs = nullptr);
 
 } // namespace kvarn

@@ -26,14 +26,6 @@ struct ExposurePoint {
     double percent = 0;              // the larger share of E and H of their limits
 };
 
-// One report file: the table of one mode at one height, as the interactive
-// program writes it.
-struct ReportFile {
-    double height = 0; // m
-    char mode = 'E';
-    std::string text;
-};
-
 struct BandResult {
     Band band;
     std::size_t index = 0;              // of the band in the station file, from 0
@@ -49,7 +41,6 @@ struct BandResult {
     double safetyDistance = 0;          // m from the wire of the farthest point over a limit
     bool zoneOnEdge = false;            // such a point lies on the grid's edge: a lower bound
     std::vector<ExposurePoint> highest; // the ten highest points, highest first
-    std::vector<ReportFile> reports;    // by height, then mode
     FieldMap map;                       // the worst share over the heights, point by point
     std::string stop;                   // why the computation stopped; empty when it did not
 
@@ -63,8 +54,6 @@ struct Assessment {
     bool zoneOnEdge = false;   // that distance is a lower bound
     bool complies = true;      // every band complies
     bool stopped = false;      // some band's computation stopped
-    std::string csv;           // points.csv, when asked for
-    std::string csvDe;         // the same with ';' and decimal commas, when asked for
 };
 
 } // namespace kvarn

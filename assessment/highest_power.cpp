@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <limits>
 
-#include "assessment/band_model.h"
 #include "assessment/power_chain.h"
-#include "field/fast_kernel.h"
-#include "field/scan.h"
+#include "assessment/shares.h"
 
 namespace kvarn {
 
 namespace {
 
-constexpr ModeSet kFieldModes = modeBit('E') | modeBit('M');
 // Bisection steps: the bracket starts within a few per cent, and 2^-40 of
 // that is far below the digits a power is shown with.
 constexpr int kBisectionSteps = 40;
@@ -21,77 +18,68 @@ constexpr int kBisectionSteps = 40;
 // adds the points found over their limit; one is the rule).
 constexpr int kMostRounds = 8;
 
-// The larger share of E and H of their limits at a point's values, in %.
-double shareOf(const PointResult& p, const ReferenceLevels& limits) {
-    const double e = p.value('E');
-    const double h = static_cast<double>(p.value('M') / 100.0L); // 10 mA/m to A/m
-    const double eShare = static_cast<double>(100.0L * e / limits.e);
-    const double hShare = static_cast<double>(100.0L * h / limits.h);
-    return std::max(eShare, hShare);
-}
-
 // The largest share over the candidates at a transmitter power.
 class CandidateShare {
   public:
-    CandidateShare(const Station& station, const Band& band, const ReferenceLevels& limits,
+    CandidateShare(const BandFieldModel& model, const ReferenceLevels& limits,
                    const std::vector<ExposurePoint>& points)
-        : station_(station), band_(band), limits_(limits) {
+        : model_(model), limits_(limits) {
         for (const ExposurePoint& p : points)
-            byHeight_[p.height].push_back({p.x, p.y});
+            add(p);
     }
-    void add(const ExposurePoint& p) { byHeight_[p.height].push_back({p.x, p.y}); }
+    // Kept by height: the exact models compute a run of points at one
+    // height at once.
+    void add(const ExposurePoint& p) {
+        points_.push_back({p.x, p.y, p.height});
+        std::stable_sort(points_.begin(), points_.end(),
+                         [](const Point3& a, const Point3& b) { return a.z < b.z; });
+    }
 
     double at(double power) const {
-        const BandModel model(station_, band_, power);
+        const std::unique_ptr<BandFieldModel> model = model_.atPower(power);
+        std::vector<FieldValue> values(points_.size());
+        model->evaluate(points_, values);
         double worst = 0;
-        for (const auto& [height, points] : byHeight_) {
-            const FastModel fast(model.inputs(height), kFieldModes);
-            for (const auto& [x, y] : points) {
-                const ComputedPoint p = fast.point(x, y);
-                if (p.result.tooclose || p.cthElement != 0) continue;
-                worst = std::max(worst, shareOf(p.result, limits_));
-            }
-        }
+        for (const FieldValue& v : values)
+            if (v.holds) worst = std::max(worst, sharesOf(v, limits_).worst());
         return worst;
     }
 
   private:
-    const Station& station_;
-    const Band& band_;
+    const BandFieldModel& model_;
     const ReferenceLevels& limits_;
-    std::map<double, std::vector<std::pair<double, double>>> byHeight_;
+    std::vector<Point3> points_;
 };
 
-// The points of a whole-grid scan over their limits, and whether it ran to
-// its end.
-class OverLimitSink : public PointSink {
+// The points of a plane over their limits.
+class OverLimitSink : public PlaneSink {
   public:
-    OverLimitSink(const ReferenceLevels& limits, double height, std::vector<ExposurePoint>& over)
-        : limits_(limits), height_(height), over_(over) {}
-    void point(const PointResult& p) override {
-        if (p.tooclose) return;
-        const double share = shareOf(p, limits_);
-        if (share > 100) over_.push_back({p.xp, p.yp, height_, 0, 0, share});
+    OverLimitSink(const ReferenceLevels& limits, std::vector<ExposurePoint>& over)
+        : limits_(limits), over_(over) {}
+    void planeBegins(double height) override { height_ = height; }
+    void point(const PlanePoint& p) override {
+        if (!p.field.holds) return;
+        const Shares shares = sharesOf(p.field, limits_);
+        if (shares.over())
+            over_.push_back({p.x, p.y, height_, p.field.e, p.field.h, shares.worst()});
     }
 
   private:
     const ReferenceLevels& limits_;
-    double height_;
     std::vector<ExposurePoint>& over_;
+    double height_ = 0;
 };
 
 // The assessable points over their limits at a power, on the whole grid at
 // every height; false when a scan stopped.
-bool scanForOver(const Station& station, const Band& band, const ReferenceLevels& limits,
-                 double power, std::vector<ExposurePoint>& over) {
-    const BandModel model(station, band, power);
-    for (double height : station.heights) {
-        OverLimitSink sink(limits, height, over);
-        PointSink* sinks[] = {&sink};
-        const ScanOutcome outcome =
-            scanGrid(station.grid, model.inputs(height), {kFieldModes, Kernel::fast, 0}, sinks);
-        if (outcome.cthStop || outcome.notFinite) return false;
-    }
+bool scanForOver(const BandFieldModel& band, double power, const ReferenceLevels& limits,
+                 const GridAxes& axes, const std::vector<double>& heights,
+                 std::vector<ExposurePoint>& over) {
+    const std::unique_ptr<BandFieldModel> model = band.atPower(power);
+    OverLimitSink sink(limits, over);
+    PlaneSink* sinks[] = {&sink};
+    for (double height : heights)
+        if (!model->scanPlane(axes, height, sinks).complete) return false;
     return true;
 }
 
@@ -120,9 +108,10 @@ double compliantStart(const CandidateShare& share, double guess) {
 
 } // namespace
 
-PowerSearch findHighestPower(const Station& station, const Band& band,
-                             const ReferenceLevels& limits, double peakPercent,
-                             std::vector<ExposurePoint> candidates) {
+PowerSearch findHighestPower(const BandFieldModel& model, const Band& band,
+                             const ReferenceLevels& limits, const GridAxes& axes,
+                             const std::vector<double>& heights, double peakPercent,
+                             const std::vector<ExposurePoint>& candidates) {
     PowerSearch result;
     if (candidates.empty()) {
         result.watts = std::numeric_limits<double>::quiet_NaN();
@@ -132,7 +121,7 @@ PowerSearch findHighestPower(const Station& station, const Band& band,
         result.watts = std::numeric_limits<double>::infinity();
         return result;
     }
-    CandidateShare share(station, band, limits, candidates);
+    CandidateShare share(model, limits, candidates);
     double power = compliantStart(share, highestCompliantPower(band.power, peakPercent));
     for (int round = 0; round < kMostRounds; ++round) {
         power = roundedDown(bisect(share, power));
@@ -141,12 +130,11 @@ PowerSearch findHighestPower(const Station& station, const Band& band,
             power = roundedDown(compliantStart(share, power));
         std::vector<ExposurePoint> over;
         ++result.wholeScans;
-        const bool complete = scanForOver(station, band, limits, power, over);
-        if (complete && over.empty()) {
+        if (!scanForOver(model, power, limits, axes, heights, over)) break;
+        if (over.empty()) {
             result.watts = power;
             return result;
         }
-        if (!complete) break;
         for (const ExposurePoint& p : over)
             share.add(p);
         power = compliantStart(share, power);

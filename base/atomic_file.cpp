@@ -83,19 +83,43 @@ AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(f
 }
 
 AtomicFile::~AtomicFile() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        ::unlink(tempPath_.c_str());
-    }
+    if (file_ != nullptr) std::fclose(file_);
+    if (!settled_) removeTemporary();
+}
+
+void AtomicFile::removeTemporary() {
+    ::unlink(tempPath_.c_str());
     releaseRemoval(removal_);
+    removal_ = -1;
+    settled_ = true;
 }
 
 bool AtomicFile::write(const void* data, std::size_t size) {
     if (!error_.empty()) return false;
+    if (file_ == nullptr) {
+        error_ = "written after it was closed";
+        return false;
+    }
     if (std::fwrite(data, 1, size, file_) != size) {
         error_ = systemReason(errno);
         return false;
     }
+    size_ += size;
+    return true;
+}
+
+bool AtomicFile::truncate(std::uintmax_t size) {
+    if (!error_.empty()) return false;
+    if (file_ == nullptr || size > size_) {
+        error_ = "cut after it was closed or beyond its end";
+        return false;
+    }
+    if (std::fflush(file_) != 0 || ::ftruncate(::fileno(file_), static_cast<off_t>(size)) != 0 ||
+        std::fseek(file_, static_cast<long>(size), SEEK_SET) != 0) {
+        error_ = systemReason(errno);
+        return false;
+    }
+    size_ = size;
     return true;
 }
 
@@ -103,33 +127,32 @@ void AtomicFile::fail(const std::string& reason) {
     if (error_.empty()) error_ = reason;
 }
 
+void AtomicFile::seal() {
+    if (file_ == nullptr) return;
+    // The data must be on disk before a rename makes it the final file, or
+    // a crash could leave an empty file under the final name.
+    if (error_.empty() && (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0))
+        error_ = systemReason(errno);
+    std::FILE* file = file_;
+    file_ = nullptr;
+    if (std::fclose(file) != 0 && error_.empty()) error_ = systemReason(errno);
+}
+
 void AtomicFile::abandon(const std::string& reason) {
     if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
-    ::unlink(tempPath_.c_str());
-    releaseRemoval(removal_);
-    removal_ = -1;
+    removeTemporary();
     throw FileWriteError(finalPath_, reason);
 }
 
 void AtomicFile::commit() {
+    if (settled_) throw FileWriteError(finalPath_, "committed twice");
+    seal();
     if (!error_.empty()) abandon(error_);
-    // The data must be on disk before the rename makes it the final file,
-    // or a crash could leave an empty file under the final name.
-    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) abandon(systemReason(errno));
-    std::FILE* file = file_;
-    file_ = nullptr;
-    const int closed = std::fclose(file);
-    const int error = errno;
-    if (closed != 0 || std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
-        const int why = closed != 0 ? error : errno;
-        ::unlink(tempPath_.c_str());
-        releaseRemoval(removal_);
-        removal_ = -1;
-        throw FileWriteError(finalPath_, systemReason(why));
-    }
+    if (std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) abandon(systemReason(errno));
     releaseRemoval(removal_);
     removal_ = -1;
+    settled_ = true;
 }
 
 } // namespace kvarn

@@ -9,11 +9,12 @@ namespace kvarn {
 
 namespace {
 
-// A path long enough for any file the program writes; longer ones are not
+// A path long enough for the files the program writes; longer ones are not
 // registered (their owners still remove them on every other way out).
-constexpr std::size_t kPathBytes = 4096;
-// Files open at once: the output files of a band being written, the lock.
-constexpr int kSlots = 64;
+constexpr std::size_t kPathBytes = 1024;
+// Files under way at once: the report files of a band (up to 100 heights
+// of 5 modes wait for the band to end), the points files, the lock.
+constexpr int kSlots = 1024;
 
 enum SlotState : int { kFree = 0, kFilling = 1, kInUse = 2 };
 

@@ -15,6 +15,8 @@
 #include "drawing/map_file.h"
 #include "drawing/report_file.h"
 #include "outputs/file_names.h"
+#include "outputs/file_outputs.h"
+#include "outputs/map_titles.h"
 #include "outputs/output_directory.h"
 #include "outputs/progress_bar.h"
 #include "outputs/report_content.h"
@@ -71,17 +73,10 @@ void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir
     }
 }
 
+// What is written once every band is done: the maps, the printed report,
+// and last the summary.
 void writeResults(const Station& station, const Assessment& assessment,
                   const AssessRequest& request, OutputDirectory& dir) {
-    for (const BandResult& b : assessment.bands) {
-        if (!b.stop.empty()) continue; // its tables are incomplete
-        for (const ReportFile& r : b.reports)
-            dir.write({reportFileName(station.title, bandTag(station, b.index), r.height, r.mode),
-                       "report", b.band.frequency, r.height, r.mode, b.index + 1},
-                      r.text);
-    }
-    if (request.csv) dir.write({"points.csv", "points", {}, {}, {}, {}}, assessment.csv);
-    if (request.csvDe) dir.write({"points_de.csv", "points", {}, {}, {}, {}}, assessment.csvDe);
     if (request.maps)
         for (const BandResult& b : assessment.bands)
             if (b.stop.empty()) writeMaps(station, b, dir);
@@ -135,15 +130,14 @@ int runAssess(const AssessRequest& request) {
     }
 
     AssessOptions options;
-    options.csv = request.csv;
-    options.csvDe = request.csvDe;
     ProgressBar bar(!request.quiet && ::isatty(STDERR_FILENO));
     options.progress = [&bar](long done, long total) { bar.update(done, total); };
-    const Assessment assessment = assessStation(station, options);
-    dir.setProgress([&bar](const std::string& name, std::uintmax_t done, std::uintmax_t total) {
-        bar.update(static_cast<long>(done / 1024), static_cast<long>(total / 1024),
-                   "writing " + name);
-    });
+    // The points and the report files are written as they are computed.
+    FileOutputs files(station, dir, request.csv, request.csvDe);
+    Assessment assessment = assessStation(station, options, &files);
+    bar.update(1, 1, "writing the files");
+    files.finish();
+    titleMaps(assessment, station.limits);
     writeResults(station, assessment, request, dir);
     bar.finish();
 

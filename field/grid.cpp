@@ -32,18 +32,13 @@ bool gridAdvances(const Grid& grid) {
            grid.yend - grid.step < grid.yend && grid.yanf - grid.step < grid.yanf;
 }
 
-long gridColumns(const Grid& grid) {
-    long n = 0;
+GridAxes layGrid(const Grid& grid) {
+    GridAxes axes;
     for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step)
-        ++n;
-    return n;
-}
-
-long gridRows(const Grid& grid) {
-    long n = 0;
+        axes.xs.push_back(x);
     for (double y = grid.yend; rowLaid(grid, y); y = y - grid.step)
-        ++n;
-    return n;
+        axes.ys.push_back(y);
+    return axes;
 }
 
 } // namespace kvarn

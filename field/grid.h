@@ -1,7 +1,11 @@
 #pragma once
 // The rectangle of field points: its checks, and which columns and rows the
-// repeated addition lays. The report's column header, the scan and the
-// progress line all lay the grid by these rules.
+// repeated addition lays. The grid is laid once, into its axes; the
+// report's column header, the scan, the maps, the progress and the station
+// file's size check all take the points from them.
+
+#include <cstddef>
+#include <vector>
 
 namespace kvarn {
 
@@ -34,10 +38,20 @@ bool rowLaid(const Grid& grid, double yp);
 // with the magnitude, so the grid's extremes decide.
 bool gridAdvances(const Grid& grid);
 
-// How many columns and rows the grid lays (step above 0, a grid that
-// advances; counted point by point, so only for grids of a size that can be
-// scanned).
-long gridColumns(const Grid& grid);
-long gridRows(const Grid& grid);
+// The x of every column, left to right, and the y of every row, top row
+// first: the positions the repeated addition and subtraction of the step
+// reach from xanf and yend, as far as columnLaid and rowLaid lay them.
+struct GridAxes {
+    std::vector<double> xs; // m
+    std::vector<double> ys; // m
+
+    std::size_t columns() const { return xs.size(); }
+    std::size_t rows() const { return ys.size(); }
+    std::size_t points() const { return xs.size() * ys.size(); }
+};
+
+// Lays the grid (step above 0, a grid that advances; for grids of a size
+// that can be scanned: estimate a grid from its ranges first).
+GridAxes layGrid(const Grid& grid);
 
 } // namespace kvarn

@@ -37,45 +37,35 @@ struct Chunk {
     bool ready = false;              // guarded by the scan's mutex
 };
 
-// Lays the grid out in chunks, in scan order, by the repeated addition and
-// subtraction that place every point.
+// Cuts the grid's rows into chunks, in scan order.
 class ChunkMaker {
   public:
-    ChunkMaker(const Grid& grid, std::size_t chunkPoints)
-        : grid_(grid), chunkPoints_(chunkPoints), yp_(grid.yend), xp_(grid.xanf) {}
+    ChunkMaker(const GridAxes& axes, std::size_t chunkPoints)
+        : axes_(axes), chunkPoints_(chunkPoints) {}
 
     // The next chunk, or nullptr after the last row.
     std::unique_ptr<Chunk> next() {
-        if (!inRow_) {
-            if (!rowLaid(grid_, yp_)) return nullptr;
-            inRow_ = true;
-            xp_ = grid_.xanf;
-            rowStart_ = true;
-        }
+        if (row_ >= axes_.rows() || axes_.columns() == 0) return nullptr;
         auto chunk = std::make_unique<Chunk>();
-        chunk->yp = yp_;
-        chunk->rowStart = rowStart_;
-        rowStart_ = false;
-        chunk->xs.reserve(chunkPoints_);
-        while (chunk->xs.size() < chunkPoints_ && columnLaid(grid_, xp_)) {
-            chunk->xs.push_back(xp_);
-            xp_ = xp_ + grid_.step;
-        }
+        chunk->yp = axes_.ys[row_];
+        chunk->rowStart = column_ == 0;
+        const std::size_t end = std::min(axes_.columns(), column_ + chunkPoints_);
+        chunk->xs.assign(axes_.xs.begin() + static_cast<std::ptrdiff_t>(column_),
+                         axes_.xs.begin() + static_cast<std::ptrdiff_t>(end));
         chunk->done.reserve(chunk->xs.size());
-        if (!columnLaid(grid_, xp_)) {
+        column_ = end;
+        if (column_ == axes_.columns()) {
             chunk->rowEnd = true;
-            inRow_ = false;
-            yp_ = yp_ - grid_.step;
+            column_ = 0;
+            ++row_;
         }
         return chunk;
     }
 
   private:
-    Grid grid_;
+    const GridAxes& axes_;
     std::size_t chunkPoints_;
-    double yp_, xp_;
-    bool inRow_ = false;
-    bool rowStart_ = false;
+    std::size_t row_ = 0, column_ = 0;
 };
 
 // What computes a point: the fast model or the reference procedures.
@@ -212,6 +202,11 @@ unsigned scanThreads() {
 
 ScanOutcome scanGrid(const Grid& grid, const PointInputs& in, const ScanOptions& options,
                      std::span<PointSink* const> sinks) {
+    return scanGrid(layGrid(grid), in, options, sinks);
+}
+
+ScanOutcome scanGrid(const GridAxes& grid, const PointInputs& in, const ScanOptions& options,
+                     std::span<PointSink* const> sinks) {
     const PointSource source(in, options);
     const unsigned threads = options.threads != 0 ? options.threads : scanThreads();
     ScanOutcome outcome;
@@ -225,7 +220,7 @@ ScanOutcome scanGrid(const Grid& grid, const PointInputs& in, const ScanOptions&
         return outcome;
     }
 
-    const long points = gridColumns(grid) * gridRows(grid);
+    const long points = static_cast<long>(grid.points());
     ChunkMaker maker(grid,
                      static_cast<std::size_t>(std::clamp(points / (kChunksPerThread * threads), 1L,
                                                          static_cast<long>(kChunkPoints))));

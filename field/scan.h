@@ -42,6 +42,9 @@ unsigned scanThreads();
 
 // Scans the grid with the inputs, handing each row and point to every sink
 // in the order given. The results do not depend on the number of threads.
+ScanOutcome scanGrid(const GridAxes& grid, const PointInputs& in, const ScanOptions& options,
+                     std::span<PointSink* const> sinks);
+// The same, laying the grid first.
 ScanOutcome scanGrid(const Grid& grid, const PointInputs& in, const ScanOptions& options,
                      std::span<PointSink* const> sinks);
 

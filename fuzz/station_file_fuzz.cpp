@@ -30,9 +30,12 @@ std::string stationBroken(const Station& s) {
     if (s.heights.empty()) return "no height";
     for (double h : s.heights)
         if (!isFiniteInput(h)) return "a height that is no finite number";
-    if (static_cast<double>(gridColumns(s.grid)) * static_cast<double>(gridRows(s.grid)) >
-        kMaxGridPoints)
-        return "grid too large";
+    if (static_cast<double>(layGrid(s.grid).points()) > kMaxGridPoints) return "grid too large";
+    for (double h : s.heights)
+        if (!(h >= 0 && h <= kMaxHeight)) return "a height below the ground or too high";
+    for (const CornerPoint& c : s.corners)
+        for (double v : {c.x, c.y, c.z})
+            if (!(std::fabs(v) <= kMaxCoordinate)) return "a corner beyond the bounds";
     if (s.bands.empty()) return "no band";
     for (const Band& b : s.bands) {
         if (!frequencyAccepted(b.frequency, s.wireLength, s.model)) return "frequency";

@@ -1,6 +1,7 @@
 #include "outputs/csv.h"
 
-#include "outputs/file_names.h"
+#include "assessment/shares.h"
+#include "base/number_text.h"
 
 namespace kvarn {
 
@@ -23,26 +24,28 @@ std::string_view csvFlag(bool tooclose, bool over) {
     return tooclose ? "too_close" : over ? "over" : "ok";
 }
 
-void appendCsvRow(std::string& out, const CsvStyle& style, double frequency, double height,
-                  double x, double y, bool tooclose, double e, double h, double ePercent,
-                  double hPercent, std::size_t band) {
-    const char sep = style.separator;
-    out += csvNumber(frequency, style);
-    out += sep;
-    out += csvNumber(height, style);
-    out += sep;
-    out += csvNumber(x, style);
-    out += sep;
-    out += csvNumber(y, style);
-    out += sep;
-    for (double v : {e, h, ePercent, hPercent}) {
-        if (!tooclose) out += csvNumber(v, style);
-        out += sep;
+void CsvRowSink::point(const PlanePoint& p) {
+    const char sep = style_.separator;
+    const Shares shares = sharesOf(p.field, band_->limits);
+    const bool tooClose = !p.field.holds;
+    row_.clear();
+    row_ += csvNumber(band_->band.frequency, style_);
+    row_ += sep;
+    row_ += csvNumber(height_, style_);
+    row_ += sep;
+    row_ += csvNumber(p.x, style_);
+    row_ += sep;
+    row_ += csvNumber(p.y, style_);
+    row_ += sep;
+    for (double v : {p.field.e, p.field.h, shares.e, shares.h}) {
+        if (!tooClose) row_ += csvNumber(v, style_);
+        row_ += sep;
     }
-    out += csvFlag(tooclose, ePercent > 100 || hPercent > 100);
-    out += sep;
-    out += std::to_string(band);
-    out += '\n';
+    row_ += csvFlag(tooClose, shares.over());
+    row_ += sep;
+    row_ += std::to_string(band_->index + 1);
+    row_ += '\n';
+    out_.put(row_);
 }
 
 } // namespace kvarn

@@ -1,11 +1,15 @@
 #pragma once
 // The points of an assessment as comma-separated values: one row per band,
 // height and point, the band's number in the station file last (two bands
-// may share a frequency). The German form separates with ';' and writes decimal
-// commas, as spreadsheets set to German read them.
+// may share a frequency). The German form separates with ';' and writes
+// decimal commas, as spreadsheets set to German read them.
 
 #include <string>
 #include <string_view>
+
+#include "assessment/band_result.h"
+#include "assessment/field_model.h"
+#include "base/text_stream.h"
 
 namespace kvarn {
 
@@ -26,9 +30,22 @@ std::string csvNumber(double v, const CsvStyle& style);
 // (the model gives no value there).
 std::string_view csvFlag(bool tooclose, bool over);
 
-// One row; a point too close has empty field values. band counts from 1.
-void appendCsvRow(std::string& out, const CsvStyle& style, double frequency, double height,
-                  double x, double y, bool tooclose, double e, double h, double ePercent,
-                  double hPercent, std::size_t band);
+// The rows of a band's points, written as the planes are computed.
+class CsvRowSink : public PlaneSink {
+  public:
+    CsvRowSink(TextStream& out, const CsvStyle& style) : out_(out), style_(style) {}
+
+    // The band whose points follow.
+    void bandBegins(const BandResult& band) { band_ = &band; }
+    void planeBegins(double height) override { height_ = height; }
+    void point(const PlanePoint& p) override;
+
+  private:
+    TextStream& out_;
+    CsvStyle style_;
+    const BandResult* band_ = nullptr;
+    double height_ = 0;
+    std::string row_;
+};
 
 } // namespace kvarn

@@ -1,15 +1,8 @@
 #include "outputs/file_names.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace kvarn {
-
-std::string shortestNumber(double v) {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, ec == std::errc{} ? end : buffer);
-}
 
 std::string bandTag(const Station& station, std::size_t bandIndex) {
     const double f = station.bands[bandIndex].frequency;

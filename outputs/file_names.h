@@ -4,13 +4,10 @@
 #include <cstddef>
 #include <string>
 
+#include "base/number_text.h"
 #include "station/station.h"
 
 namespace kvarn {
-
-// A number in the fewest digits that read back as the same double ("3.65",
-// "0.5", "-2").
-std::string shortestNumber(double v);
 
 // What tells a band's files apart: "3.65MHz", or "7.1MHz_band2" (its number
 // in the station file) when another band has the same frequency.

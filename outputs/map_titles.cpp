@@ -51,4 +51,11 @@ std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels) {
     return "Limits: " + std::string(limitSetTitle(set)) + ": " + values;
 }
 
+void titleMaps(Assessment& assessment, LimitSet set) {
+    for (BandResult& b : assessment.bands) {
+        b.map.title = mapTitle(b.band.frequency, b.feedPower);
+        b.map.limitLine = mapLimitLine(set, b.limits);
+    }
+}
+
 } // namespace kvarn

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "assessment/band_result.h"
 #include "limits/reference_levels.h"
 
 namespace kvarn {
@@ -19,5 +20,8 @@ std::string mapTitle(double frequency, double feedPower);
 
 // "Limits: 26. BImSchV (...): E 45.5 V/m, H 0.200 A/m".
 std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels);
+
+// Heads every band's map with its title and its limit line.
+void titleMaps(Assessment& assessment, LimitSet set);
 
 } // namespace kvarn

@@ -7,13 +7,6 @@
 
 namespace kvarn {
 
-namespace {
-
-// Large files are written in pieces of this size, with progress between.
-constexpr std::size_t kPieceBytes = 1 << 20;
-
-} // namespace
-
 bool OutputDirectory::prepare() {
     std::error_code ec;
     if (!std::filesystem::is_directory(dir_, ec)) {
@@ -68,15 +61,28 @@ void OutputDirectory::write(const WrittenFile& file, std::string_view content) {
     startWriting();
     try {
         AtomicFile out(dir_ / file.name);
-        for (std::size_t done = 0; done < content.size();) {
-            const std::size_t piece = std::min(kPieceBytes, content.size() - done);
-            if (!out.write(content.data() + done, piece)) break;
-            done += piece;
-            if (progress_ && content.size() > kPieceBytes)
-                progress_(file.name, done, content.size());
-        }
+        out.write(content.data(), content.size());
         out.commit();
         written_.push_back(file);
+    } catch (const FileWriteError& e) {
+        failures_.push_back(e.what());
+    }
+}
+
+std::unique_ptr<AtomicFile> OutputDirectory::begin(const std::string& name) {
+    startWriting();
+    try {
+        return std::make_unique<AtomicFile>(dir_ / name);
+    } catch (const FileWriteError& e) {
+        failures_.push_back(e.what());
+        return nullptr;
+    }
+}
+
+void OutputDirectory::commit(AtomicFile& file, const WrittenFile& info) {
+    try {
+        file.commit();
+        written_.push_back(info);
     } catch (const FileWriteError& e) {
         failures_.push_back(e.what());
     }

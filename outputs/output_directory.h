@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/atomic_file.h"
 #include "outputs/directory_lock.h"
 
 namespace kvarn {
@@ -40,12 +42,6 @@ class OutputDirectory {
     // any of it fails.
     bool prepare();
 
-    // Called while a large file is written: its name, the bytes written and
-    // all of them.
-    using Progress =
-        std::function<void(const std::string& name, std::uintmax_t done, std::uintmax_t total)>;
-    void setProgress(Progress progress) { progress_ = std::move(progress); }
-
     // Writes the file; a failure is kept (naming the file and its reason)
     // and the others go on. The first file written removes an earlier
     // summary.json.
@@ -55,6 +51,13 @@ class OutputDirectory {
     // as a failure naming the file, and the others go on.
     void writeWith(const WrittenFile& file,
                    const std::function<void(const std::filesystem::path&)>& writer);
+
+    // A file written piece by piece while the assessment runs: created now
+    // under its temporary name (nullptr, with the failure kept, when it
+    // cannot be), and made the file `name` by commit().
+    std::unique_ptr<AtomicFile> begin(const std::string& name);
+    // Commits the file and records it; a failure is kept.
+    void commit(AtomicFile& file, const WrittenFile& info);
 
     std::filesystem::path pathOf(const std::string& name) const { return dir_ / name; }
     const std::vector<WrittenFile>& written() const { return written_; }
@@ -68,7 +71,6 @@ class OutputDirectory {
 
     std::filesystem::path dir_;
     DirectoryLock lock_;
-    Progress progress_;
     bool started_ = false;
     std::vector<WrittenFile> written_;
     std::vector<std::string> failures_;

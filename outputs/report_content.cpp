@@ -44,6 +44,7 @@ bool needsAttention(const BandResult& b) {
 }
 
 ReportFacts stationFacts(const Station& s) {
+    const GridAxes axes = layGrid(s.grid);
     std::string corners;
     for (const CornerPoint& c : s.corners)
         corners += (corners.empty() ? "" : ", ") + format("(%g, %g, %g)", c.x, c.y, c.z);
@@ -55,8 +56,8 @@ ReportFacts stationFacts(const Station& s) {
         {"Wire", format("%g m, %zu corners, ", s.wireLength, s.corners.size()) + model},
         {"Corners", "(x, y, z) in m: " + corners},
         {"Grid",
-         format("x %g to %g m, y %g to %g m, step %g m: %ld x %ld points", s.grid.xanf, s.grid.xend,
-                s.grid.yanf, s.grid.yend, s.grid.step, gridColumns(s.grid), gridRows(s.grid))},
+         format("x %g to %g m, y %g to %g m, step %g m: %zu x %zu points", s.grid.xanf, s.grid.xend,
+                s.grid.yanf, s.grid.yend, s.grid.step, axes.columns(), axes.rows())},
         {"Heights", listOf(s.heights) + " m above the ground"},
     }};
 }

@@ -41,7 +41,7 @@ void writeTitleAndUnit(TextStream& f, const ReportHead& head, bool inFile) {
 // The column values by the scan's own rule, so every row has as many cells
 // as the header has columns.
 void writeColumns(TextStream& f, const Grid& grid, int width) {
-    for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step) {
+    for (double x : layGrid(grid).xs) {
         writeReal(f, x, width, 0);
         writeChar(f, ' ');
     }

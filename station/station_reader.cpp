@@ -337,8 +337,7 @@ void Reader::readGrid(const toml::table& root, Station& s) {
     const double estimate = ((s.grid.xend - s.grid.xanf) / s.grid.step + 1) *
                             ((s.grid.yend - s.grid.yanf) / s.grid.step + 1);
     if (estimate > kMaxGridPoints * 1.01 ||
-        static_cast<double>(gridColumns(s.grid)) * static_cast<double>(gridRows(s.grid)) >
-            kMaxGridPoints) {
+        static_cast<double>(layGrid(s.grid).points()) > kMaxGridPoints) {
         std::ostringstream what;
         what << "about " << std::llround(estimate)
              << " points in each plane; accepted: at most 4000000 (a larger step or a smaller "

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assessment/assess.h"
+#include "assessment/memory_outputs.h"
 #include "assessment/power_chain.h"
 #include "assessment/wire_distance.h"
 #include "control/program_state.h"
@@ -130,16 +131,17 @@ TEST(Assessment, ScanStoppedByAValueThatIsNoNumberStopsTheBand) {
     // So high above the wire that the cube of the distance overflows.
     Station s = straightWire(100);
     s.heights = {2, 1e155};
-    const Assessment a = assessStation(s, {true, true, {}});
+    testing::MemoryOutputs outputs;
+    const Assessment a = assessStation(s, {}, &outputs);
     ASSERT_EQ(a.bands.size(), 2u);
     EXPECT_TRUE(a.stopped);
     for (const BandResult& b : a.bands) {
         EXPECT_THAT(b.stop, ::testing::HasSubstr("no finite number")) << b.band.frequency;
         EXPECT_THAT(b.stop, ::testing::HasSubstr("height 1e+155 m"));
     }
-    // A stopped band leaves no rows in the points files.
-    EXPECT_EQ(a.csv, "frequency_MHz,height_m,x_m,y_m,E_V_per_m,H_A_per_m,E_percent,H_percent,"
-                     "flag,band\n");
+    // The outputs learn of it, to drop what the bands wrote.
+    EXPECT_EQ(outputs.stopped, (std::vector<std::size_t>{0, 1}));
+    EXPECT_TRUE(outputs.ended.empty());
 }
 
 // The highest compliant power as shown: a run at it complies, a run one
@@ -228,12 +230,16 @@ TEST(Assessment, ReportFilesAreTheInteractiveProgramsFiles) {
         s.heights = {1.5};
         const std::string freq = program == &kvarn7k ? "3" : "7.1";
         s.bands = {{std::stod(freq), 100, 1, 0}};
-        const Assessment a = assessStation(s, {});
-        ASSERT_EQ(a.bands[0].reports.size(), 5u);
-        for (const ReportFile& r : a.bands[0].reports) {
-            SCOPED_TRACE(::testing::Message() << program->name << " mode " << r.mode);
-            EXPECT_EQ(r.height, 1.5);
-            EXPECT_EQ(r.text, interactiveReport(*program, freq, r.mode));
+        testing::MemoryOutputs outputs;
+        assessStation(s, {}, &outputs);
+        ASSERT_EQ(outputs.files.size(), 5u);
+        for (const auto& [key, report] : outputs.files) {
+            const auto [band, height, mode] = key;
+            SCOPED_TRACE(::testing::Message() << program->name << " mode " << mode);
+            EXPECT_EQ(band, 0u);
+            EXPECT_EQ(height, 1.5);
+            EXPECT_TRUE(report.closed);
+            EXPECT_EQ(report.text, interactiveReport(*program, freq, mode));
         }
     }
 }
