@@ -17,9 +17,21 @@ long double frequencyConstant(AntennaModel model) {
     return model == AntennaModel::shortWire ? 75.0L : 150.0L;
 }
 
-bool frequencyAccepted(double freq, double wireMetres, AntennaModel model) {
+bool AcceptedFrequencies::contains(double freq) const {
     return isFiniteInput(freq) && isFiniteInput(wireMetres) &&
-           1.1L * freq > frequencyConstant(model) / wireMetres && freq <= kMaxFrequency;
+           1.1L * freq > constant / wireMetres && freq <= kMaxFrequency;
+}
+
+double AcceptedFrequencies::above() const {
+    return static_cast<double>(constant / wireMetres / 1.1L);
+}
+
+AcceptedFrequencies acceptedFrequencies(AntennaModel model, double wireMetres) {
+    return {frequencyConstant(model), wireMetres};
+}
+
+bool frequencyAccepted(double freq, double wireMetres, AntennaModel model) {
+    return acceptedFrequencies(model, wireMetres).contains(freq);
 }
 
 } // namespace kvarn

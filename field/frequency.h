@@ -17,9 +17,23 @@ double angularFrequency(double freq);
 // standing wave (the wire must exceed half a wavelength divided by 1.1), 75
 // for the short model (a quarter wavelength).
 long double frequencyConstant(AntennaModel model);
-// Whether the model accepts freq (MHz) for a wire of wireMetres (m):
-// 1.1 * freq > K / wireMetres, compared in extended precision, and freq at
-// most 146 MHz. Refuses 0, negative and non-finite frequencies.
+// The frequencies a model accepts for a wire: the one rule the parameter
+// form checks and the station file's messages state.
+struct AcceptedFrequencies {
+    long double constant = 0; // K of the model
+    double wireMetres = 0;    // m
+
+    // 1.1 * freq > K / wireMetres, compared in extended precision, and freq
+    // at most 146 MHz. Refuses 0, negative and non-finite frequencies.
+    bool contains(double freq) const;
+    // MHz, for showing the rule: every accepted frequency lies above
+    // `above` (K / wireMetres / 1.1) and at most at `atMost`.
+    double above() const;
+    double atMost() const { return kMaxFrequency; }
+};
+AcceptedFrequencies acceptedFrequencies(AntennaModel model, double wireMetres);
+
+// acceptedFrequencies(model, wireMetres).contains(freq).
 bool frequencyAccepted(double freq, double wireMetres, AntennaModel model);
 
 } // namespace kvarn

@@ -7,4 +7,12 @@ bool shortModelSuits(double wireMetres, double lambda) {
     return wireMetres < lambda / 2.2L && wireMetres > lambda / 4.0L;
 }
 
+double shortModelLowest(double wireMetres) {
+    return static_cast<double>(75.0L / wireMetres);
+}
+
+double shortModelHighest(double wireMetres) {
+    return static_cast<double>(300.0L / 2.2L / wireMetres);
+}
+
 } // namespace kvarn

@@ -160,7 +160,7 @@ class ParameterEditor : public FieldEditor {
     void storeNumber(double v) override {
         switch (fieldNo) {
         case kFreq:
-            if (frequencyAccepted(v, totalLength_, model_))
+            if (acceptedFrequencies(model_, totalLength_).contains(v))
                 freq_ = v;
             else
                 refuse(kBadFrequency);
@@ -235,7 +235,7 @@ class ParameterEditor : public FieldEditor {
             blockAt(kXendBelowXanf, kXanf);
         } else if (!rangeInOrder(yanf_, yend_)) {
             blockAt(kYanfAboveYend, kYend);
-        } else if (!frequencyAccepted(freq_, totalLength_, model_)) {
+        } else if (!acceptedFrequencies(model_, totalLength_).contains(freq_)) {
             blockAt(kBadFrequency, kFreq);
         }
         return !blocked;

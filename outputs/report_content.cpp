@@ -8,6 +8,7 @@
 #include "outputs/map_titles.h"
 #include "outputs/model_statement.h"
 #include "outputs/result_table.h"
+#include "station/model_names.h"
 
 namespace kvarn {
 
@@ -48,9 +49,7 @@ ReportFacts stationFacts(const Station& s) {
     std::string corners;
     for (const CornerPoint& c : s.corners)
         corners += (corners.empty() ? "" : ", ") + format("(%g, %g, %g)", c.x, c.y, c.z);
-    const std::string model = s.model == AntennaModel::shortWire
-                                  ? "short model (the whole wire as one half-wave radiator)"
-                                  : "standing-wave model";
+    const std::string model(modelDescription(s.model));
     return {{
         {"Title", s.title},
         {"Wire", format("%g m, %zu corners, ", s.wireLength, s.corners.size()) + model},

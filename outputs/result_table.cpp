@@ -1,6 +1,7 @@
 #include "outputs/result_table.h"
 
 #include "assessment/power_chain.h"
+#include "station/model_names.h"
 
 #include <cmath>
 #include <cstdio>
@@ -24,9 +25,6 @@ constexpr std::string_view kGreen = "\x1b[32m"; // complies
 constexpr std::string_view kRed = "\x1b[1;31m"; // exceeds
 constexpr std::string_view kPlain = "\x1b[0m";
 
-std::string modelName(AntennaModel model) {
-    return model == AntennaModel::shortWire ? "short model" : "standing-wave model";
-}
 
 } // namespace
 
@@ -107,7 +105,7 @@ std::string tooCloseText(long points) {
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {
     std::string out;
     out += "Station \"" + station.title + "\": " + format("%.0f", station.wireLength) +
-           " m of wire, " + modelName(station.model) +
+           " m of wire, " + std::string(modelTitle(station.model)) +
            "; limits: " + std::string(limitSetTitle(station.limits)) + "\n\n";
     const std::size_t widths[kResultColumns] = {11, 10, 10, 11, 8, 8, 9, 11, 9};
     for (std::size_t k = 0; k < kResultColumns; ++k)

@@ -6,6 +6,7 @@
 
 #include "outputs/model_statement.h"
 #include "outputs/result_table.h"
+#include "station/model_names.h"
 
 namespace kvarn {
 
@@ -40,7 +41,7 @@ Json stationJson(const Station& s) {
                          {"mode_factor", b.modeFactor},
                          {"loss_dB", b.lossDb}});
     return {{"title", s.title},
-            {"model", s.model == AntennaModel::shortWire ? "short" : "standing-wave"},
+            {"model", modelName(s.model)},
             {"corners_m", corners},
             {"wire_length_m", s.wireLength},
             {"modes", modes},

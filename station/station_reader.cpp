@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <fcntl.h>
 #include <optional>
 #include <sstream>
@@ -18,6 +19,7 @@
 #include "field/frequency.h"
 #include "field/short_antenna.h"
 #include "field/wire_length.h"
+#include "station/model_names.h"
 
 namespace kvarn {
 
@@ -31,6 +33,9 @@ constexpr std::string_view kTopKeys = "title, model, corners, modes, grid, band,
 constexpr std::string_view kGridKeys = "x, y, step, heights";
 constexpr std::string_view kBandKeys = "frequency, power, mode_factor, loss_db";
 constexpr std::string_view kLimitsKeys = "set";
+
+// What is wrong with a number, or nothing.
+using NumberCheck = std::function<std::optional<std::string>(double)>;
 
 // The checks of one file, collecting every fault with its place.
 class Reader {
@@ -54,6 +59,13 @@ class Reader {
     std::optional<std::vector<double>> numbers(const toml::node& node, const std::string& key,
                                                std::size_t least, std::size_t most);
     std::optional<std::string> text(const toml::node& node, const std::string& key);
+    // Reads the number at `key` of `table` into `target` when `check` finds
+    // nothing wrong with it (it returns the fault's text otherwise). A key
+    // that is missing is a fault only when `expected` says what it should
+    // be. True when a number was read and accepted.
+    bool readNumber(const toml::table& table, std::string_view key, const std::string& path,
+                    std::optional<std::string_view> expected, const NumberCheck& check,
+                    double& target);
 
     void readTitle(const toml::table& root, Station& s);
     void readModel(const toml::table& root, Station& s);
@@ -178,6 +190,31 @@ std::string coordinateBound() {
     return "accepted: coordinates from -100000 to 100000 m (100 km either way)";
 }
 
+bool Reader::readNumber(const toml::table& table, std::string_view key, const std::string& path,
+                        std::optional<std::string_view> expected, const NumberCheck& check,
+                        double& target) {
+    const toml::node* node =
+        expected ? required(table, key, path, *expected) : table.get(key);
+    if (node == nullptr) return false;
+    const std::string name = joined(path, key);
+    const std::optional<double> v = number(*node, name);
+    if (!v) return false;
+    if (const std::optional<std::string> what = check(*v)) {
+        fault(node->source(), name, *what);
+        return false;
+    }
+    target = *v;
+    return true;
+}
+
+// A check that accepts when `ok` does, with the fault's text otherwise.
+NumberCheck accepting(bool (*ok)(double), std::string what) {
+    return [ok, what = std::move(what)](double v) -> std::optional<std::string> {
+        if (ok(v)) return std::nullopt;
+        return what;
+    };
+}
+
 // The characters the form's file-name field takes.
 bool titleCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -207,13 +244,10 @@ void Reader::readModel(const toml::table& root, Station& s) {
     if (node == nullptr) return;
     const std::optional<std::string> model = text(*node, "model");
     if (!model) return;
-    if (*model == "standing-wave")
-        s.model = AntennaModel::standingWave;
-    else if (*model == "short")
-        s.model = AntennaModel::shortWire;
+    if (const std::optional<AntennaModel> named = modelNamed(*model))
+        s.model = *named;
     else
-        fault(node->source(), "model",
-              "\"" + *model + "\" is refused; accepted: \"standing-wave\" or \"short\"");
+        fault(node->source(), "model", "\"" + *model + "\" is refused; accepted: " + modelNames());
 }
 
 void Reader::readCorners(const toml::table& root, Station& s) {
@@ -315,20 +349,13 @@ void Reader::readGrid(const toml::table& root, Station& s) {
                    "lowest <= highest",
                    s.grid.yanf, s.grid.yend) &&
          ok;
-    const toml::node* step = required(*grid, "step", "grid", "the grid step in m, above 0");
-    if (step != nullptr) {
-        const std::optional<double> v = number(*step, "grid.step");
-        if (v && !stepAccepted(*v))
-            fault(step->source(), "grid.step", "the step must be above 0 m");
-        ok = ok && v && stepAccepted(*v);
-        if (v) s.grid.step = *v;
-    } else {
-        ok = false;
-    }
+    ok = readNumber(*grid, "step", "grid", "the grid step in m, above 0",
+                    accepting(stepAccepted, "the step must be above 0 m"), s.grid.step) &&
+         ok;
     readHeights(*grid, s);
     if (!ok) return;
     if (!gridAdvances(s.grid)) {
-        fault(step->source(), "grid.step",
+        fault(grid->get("step")->source(), "grid.step",
               "the step is too small for coordinates this large: adding it would not move "
               "from one point to the next");
         return;
@@ -404,68 +431,50 @@ std::optional<Band> Reader::readBand(const toml::table& table, const std::string
                                      const Station& s) {
     allowOnly(table, kBandKeys, path);
     Band band;
-    bool ok = true;
-    if (const toml::node* f = required(table, "frequency", path, "the frequency in MHz")) {
-        const std::optional<double> v = number(*f, path + ".frequency");
-        ok = ok && v;
-        if (v) band.frequency = *v;
-        if (v && s.wireLength > 0) {
-            const double length = s.wireLength;
-            const long double lowest = frequencyConstant(s.model) / length / 1.1L;
-            if (!frequencyAccepted(*v, length, s.model)) {
-                std::ostringstream what;
-                what << megahertz(*v) << " is refused for this " << length << " m wire; accepted: "
-                     << "above " << megahertz(static_cast<double>(lowest)) << " and at most "
-                     << megahertz(kMaxFrequency);
-                fault(f->source(), path + ".frequency", what.str());
-                ok = false;
-            } else if (s.model == AntennaModel::shortWire &&
-                       !shortModelSuits(length, wavelength(*v))) {
-                std::ostringstream what;
-                what << "the short model does not suit this " << length << " m wire at "
-                     << megahertz(*v) << " (it needs lambda/4 < " << length
-                     << " m < lambda/2.2); accepted: above "
-                     << megahertz(static_cast<double>(75.0L / length)) << " and below "
-                     << megahertz(static_cast<double>(300.0L / 2.2L / length));
-                fault(f->source(), path + ".frequency", what.str());
-                ok = false;
-            } else if (!referenceLevels(s.limits, *v)) {
-                std::ostringstream what;
-                what << "the limit set " << limitSetName(s.limits) << " has no reference levels at "
-                     << megahertz(*v) << "; accepted: " << lowestFrequency(s.limits) << " to "
-                     << megahertz(highestFrequency(s.limits));
-                fault(f->source(), path + ".frequency", what.str());
-                ok = false;
-            }
+    const auto frequencyFault = [&s](double f) -> std::optional<std::string> {
+        if (s.wireLength <= 0) return std::nullopt; // the wire's own fault says enough
+        const double length = s.wireLength;
+        std::ostringstream what;
+        const AcceptedFrequencies accepted = acceptedFrequencies(s.model, length);
+        if (!accepted.contains(f)) {
+            what << megahertz(f) << " is refused for this " << length << " m wire; accepted: "
+                 << "above " << megahertz(accepted.above()) << " and at most "
+                 << megahertz(accepted.atMost());
+        } else if (s.model == AntennaModel::shortWire && !shortModelSuits(length, wavelength(f))) {
+            what << "the short model does not suit this " << length << " m wire at "
+                 << megahertz(f) << " (it needs lambda/4 < " << length
+                 << " m < lambda/2.2); accepted: above " << megahertz(shortModelLowest(length))
+                 << " and below " << megahertz(shortModelHighest(length));
+        } else if (!referenceLevels(s.limits, f)) {
+            what << "the limit set " << limitSetName(s.limits) << " has no reference levels at "
+                 << megahertz(f) << "; accepted: " << lowestFrequency(s.limits) << " to "
+                 << megahertz(highestFrequency(s.limits));
+        } else {
+            return std::nullopt;
         }
-    } else {
-        ok = false;
-    }
-    if (const toml::node* p = required(table, "power", path, "the transmitter power in W")) {
-        const std::optional<double> v = number(*p, path + ".power");
-        const bool accepted = v && *v > 0 && *v <= kMaxPower;
-        if (v && !accepted)
-            fault(p->source(), path + ".power",
-                  "accepted: a power above 0 W and at most 10 MW (10000000 W)");
-        ok = ok && accepted;
-        if (v) band.power = *v;
-    } else {
-        ok = false;
-    }
-    if (const toml::node* m = table.get("mode_factor")) {
-        const std::optional<double> v = number(*m, path + ".mode_factor");
-        if (v && !(*v > 0 && *v <= 1))
-            fault(m->source(), path + ".mode_factor", "accepted: above 0 and at most 1");
-        ok = ok && v && *v > 0 && *v <= 1;
-        if (v) band.modeFactor = *v;
-    }
-    if (const toml::node* l = table.get("loss_db")) {
-        const std::optional<double> v = number(*l, path + ".loss_db");
-        const bool accepted = v && *v >= 0 && *v <= kMaxLossDb;
-        if (v && !accepted) fault(l->source(), path + ".loss_db", "accepted: 0 to 100 dB");
-        ok = ok && accepted;
-        if (v) band.lossDb = *v;
-    }
+        return what.str();
+    };
+    bool ok = readNumber(table, "frequency", path, "the frequency in MHz", frequencyFault,
+                         band.frequency);
+    ok = readNumber(table, "power", path, "the transmitter power in W",
+                    accepting([](double v) { return v > 0 && v <= kMaxPower; },
+                              "accepted: a power above 0 W and at most 10 MW (10000000 W)"),
+                    band.power) &&
+         ok;
+    const bool factorAbsent = table.get("mode_factor") == nullptr;
+    ok = (readNumber(table, "mode_factor", path, std::nullopt,
+                     accepting([](double v) { return v > 0 && v <= 1; },
+                               "accepted: above 0 and at most 1"),
+                     band.modeFactor) ||
+          factorAbsent) &&
+         ok;
+    const bool lossAbsent = table.get("loss_db") == nullptr;
+    ok = (readNumber(table, "loss_db", path, std::nullopt,
+                     accepting([](double v) { return v >= 0 && v <= kMaxLossDb; },
+                               "accepted: 0 to 100 dB"),
+                     band.lossDb) ||
+          lossAbsent) &&
+         ok;
     if (!ok) return std::nullopt;
     return band;
 }
