@@ -5,6 +5,7 @@
 #include "assessment/exact_model.h"
 #include "assessment/highest_power.h"
 #include "assessment/map_sink.h"
+#include "assessment/mom_model.h"
 #include "assessment/peak_sink.h"
 #include "assessment/power_chain.h"
 #include "assessment/safety_sink.h"
@@ -36,6 +37,7 @@ BandResult assessBand(const Station& station, std::size_t index, const GridAxes&
     outputs.bandBegins(result);
 
     const std::unique_ptr<BandFieldModel> model = makeModel(station, band, outputs.reports());
+    result.feed = model->feed();
     PeakSink peaks(result);
     SafetyDistanceSink safety(result, station.corners, axes);
     MapSink map(result, axes, station.grid.step, station.corners);
@@ -68,6 +70,8 @@ BandResult assessBand(const Station& station, std::size_t index, const GridAxes&
 
 std::unique_ptr<BandFieldModel> bandModel(const Station& station, const Band& band,
                                           ReportStreams* reports) {
+    if (station.model == ModelKind::methodOfMoments)
+        return std::make_unique<MomBandModel>(station, band, band.power);
     return std::make_unique<ExactBandModel>(station, band, band.power, reports);
 }
 

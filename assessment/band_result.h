@@ -1,9 +1,11 @@
 #pragma once
 // What the assessment finds for a band and for the whole station.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "assessment/field_model.h"
 #include "drawing/field_map.h"
 #include "limits/reference_levels.h"
 #include "station/station.h"
@@ -42,6 +44,7 @@ struct BandResult {
     bool zoneOnEdge = false;            // such a point lies on the grid's edge: a lower bound
     std::vector<ExposurePoint> highest; // the ten highest points, highest first
     FieldMap map;                       // the worst share over the heights, point by point
+    std::optional<FeedFacts> feed;      // as a model that solves the antenna found it
     std::string stop;                   // why the computation stopped; empty when it did not
 
     // No point over a limit, but points too close to assess.

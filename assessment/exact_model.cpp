@@ -63,8 +63,8 @@ ExactBandModel::ExactBandModel(const Station& station, const Band& band, double 
       lambda_(wavelength(band.frequency)), omega_(angularFrequency(band.frequency)) {
     band_.power = power;
     feedPower_ = kvarn::feedPower(band_);
-    count_ = discretizeWire(station.model, station.corners, station.wireLength, lambda_, feedPower_,
-                            *table_);
+    count_ = discretizeWire(exactModel(station.model), station.corners, station.wireLength, lambda_,
+                            feedPower_, *table_);
 }
 
 PointInputs ExactBandModel::inputs(double height) const {

@@ -6,7 +6,9 @@
 // over in scan order; it gives single points on demand, and itself at
 // another power.
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -62,9 +64,21 @@ class ReportStreams {
     virtual void close(double height, char mode) = 0;
 };
 
+// What a model that solves the antenna knows of its feed.
+struct FeedFacts {
+    double resistance = 0; // ohm
+    double reactance = 0;  // ohm
+    double swr = 0;        // against 50 ohm
+    std::size_t segments = 0;
+    double maxCurrent = 0; // A RMS, the largest on the wire at the band's power
+};
+
 class BandFieldModel {
   public:
     virtual ~BandFieldModel() = default;
+    // The feed as the model solved it; nothing for a model that lays its
+    // current on the wire without solving for it.
+    virtual std::optional<FeedFacts> feed() const { return std::nullopt; }
     // Computes the plane of the grid at `height` and hands its points to the
     // sinks in scan order; stops at a point where the model fails, after
     // handing over everything before it.

@@ -65,6 +65,7 @@ AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(f
     // Readable as any new file of this user (the umask applies), not just
     // by the owner as mkstemp would leave it.
     int fd = -1;
+    const RemovalSignalsHeld held; // until the file is registered for removal
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         tempPath_ = tempName(finalPath_);
         fd = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

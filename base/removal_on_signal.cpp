@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace kvarn {
@@ -69,6 +70,18 @@ int registerRemoval(const char* path) {
         return k;
     }
     return -1;
+}
+
+RemovalSignalsHeld::RemovalSignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int sig : kSignals)
+        sigaddset(&held, sig);
+    ::pthread_sigmask(SIG_BLOCK, &held, &saved_);
+}
+
+RemovalSignalsHeld::~RemovalSignalsHeld() {
+    ::pthread_sigmask(SIG_SETMASK, &saved_, nullptr);
 }
 
 void releaseRemoval(int slot) {

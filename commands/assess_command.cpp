@@ -137,7 +137,7 @@ int runAssess(const AssessRequest& request) {
     Assessment assessment = assessStation(station, options, &files);
     bar.update(1, 1, "writing the files");
     files.finish();
-    titleMaps(assessment, station.limits);
+    titleMaps(assessment, station);
     writeResults(station, assessment, request, dir);
     bar.finish();
 

@@ -1,9 +1,11 @@
 #pragma once
-// The commented example station file that `kvarn example` prints.
+// The commented example station files that `kvarn example` prints: the
+// method of moments (to file an assessment with), and with --exact the
+// exact standing-wave model of the interactive programs.
 
 namespace kvarn {
 
-inline constexpr const char* kExampleStation =
+inline constexpr const char* kExactExampleStation =
     R"(# kvarn station file: one wire antenna, the bands it is used on, and the
 # grid of points where people can be. Lengths in metres, frequencies in MHz.
 # Run:  kvarn assess station.toml --out results --csv
@@ -15,6 +17,49 @@ model = "standing-wave"    # "standing-wave", or "short" for a wire between a
 corners = [[0, 0, 7], [20, 0, 7], [40, 0, 4]]   # 2 to 10 corners, x y z;
                            # the wire counts 1 to 800 m in whole metres
 modes = ["E", "M"]         # report files to write, any of R T E M Z
+
+[grid]                     # a horizontal rectangle of points, at each height
+x = [-10, 50]              # first and last column
+y = [-10, 10]              # lowest and highest row
+step = 1                   # spacing in x and y
+heights = [0.5, 2.0]       # one or more heights above the ground
+
+[[band]]                   # one table per band
+frequency = 3.65
+power = 750                # W at the transmitter
+mode_factor = 1.0          # peak to mean power of the mode, 0 < f <= 1 (e.g. 0.5)
+loss_db = 0.0              # feed line, connector and tuner loss in dB
+
+[[band]]
+frequency = 7.1
+power = 100
+loss_db = 0.5
+
+[[band]]
+frequency = 14.2
+power = 100
+mode_factor = 0.5
+loss_db = 1.0
+
+[limits]
+set = "26bimschv"          # "26bimschv", "icnirp2020" or "fcc"
+)";
+
+inline constexpr const char* kExampleStation =
+    R"(# kvarn station file: one wire antenna, the bands it is used on, and the
+# grid of points where people can be. Lengths in metres, frequencies in MHz.
+# Run:  kvarn assess station.toml --out results --csv
+
+title = "antenne"          # report title and stem of the output names (1 to 12
+                           # letters, digits, - . _)
+model = "mom"              # the method of moments: the wire's own currents from
+                           # where it is fed, over the ground below it
+corners = [[0, 0, 7], [20, 0, 7], [40, 0, 4]]   # 2 to 10 corners, x y z; 1 to 800 m
+feed = 20.0                # m along the wire from its first corner to the feed
+wire_diameter_mm = 2.0     # the wire's diameter
+
+[ground]                   # what lies under the wire
+kind = "perfect"           # "perfect" (a perfectly conducting ground) or "free"
 
 [grid]                     # a horizontal rectangle of points, at each height
 x = [-10, 50]              # first and last column

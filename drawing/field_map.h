@@ -4,6 +4,7 @@
 // so the drawing does not depend on how the values were obtained.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct FieldMap {
     std::vector<std::uint8_t> tooClose;
 
     std::vector<WirePoint> corners; // the wire, corner to corner
+    std::optional<WirePoint> feed;  // where the wire is fed, for a model that knows it
 
     // Position and value of the highest percentage outside the too-close
     // points; a value that is not finite means there is none to mark.

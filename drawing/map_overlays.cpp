@@ -130,6 +130,24 @@ std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& la
         taken.push_back({x + 0.5 * layout.em, baseline - 0.8 * style.size,
                          textWidth(cr, label, style), style.size});
     }
+    if (map.feed) {
+        // A black square in a white rim, marked "feed" below it.
+        const double x = layout.toX(map.feed->x), y = layout.toY(map.feed->y);
+        const double half = 0.32 * layout.em;
+        cairo_new_path(cr);
+        cairo_rectangle(cr, x - half, y - half, 2 * half, 2 * half);
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_fill_preserve(cr);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_set_line_width(cr, 0.1 * layout.em);
+        cairo_stroke(cr);
+        const TextStyle below{0.85 * layout.em, false, Align::Centre, true};
+        const double baseline = y + half + 1.1 * below.size;
+        drawText(cr, "feed", x, baseline, below);
+        const double width = textWidth(cr, "feed", below);
+        taken.push_back({x - half, y - half, 2 * half, 2 * half});
+        taken.push_back({x - width / 2, baseline - 0.8 * below.size, width, below.size});
+    }
     cairo_restore(cr);
     return taken;
 }

@@ -11,6 +11,7 @@
 #include "field/short_antenna.h"
 #include "field/wire_length.h"
 #include "fuzz_support.h"
+#include "station/moment_spec.h"
 #include "station/station_reader.h"
 
 using namespace kvarn;
@@ -38,8 +39,11 @@ std::string stationBroken(const Station& s) {
             if (!(std::fabs(v) <= kMaxCoordinate)) return "a corner beyond the bounds";
     if (s.bands.empty()) return "no band";
     for (const Band& b : s.bands) {
-        if (!frequencyAccepted(b.frequency, s.wireLength, s.model)) return "frequency";
-        if (s.model == AntennaModel::shortWire &&
+        if (isExact(s.model) && !frequencyAccepted(b.frequency, s.wireLength, exactModel(s.model)))
+            return "frequency";
+        if (!isExact(s.model) && !mom::segmentWire(momSpec(s, b.frequency)).ok())
+            return "a wire the method of moments cannot cut";
+        if (s.model == ModelKind::shortWire &&
             !shortModelSuits(s.wireLength, wavelength(b.frequency)))
             return "short model ratio";
         if (!referenceLevels(s.limits, b.frequency)) return "no reference levels";

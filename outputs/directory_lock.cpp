@@ -40,6 +40,7 @@ bool DirectoryLock::acquire(const std::filesystem::path& directory, std::string&
     // A holder that ends removes the file after unlocking it; a file opened
     // just before may be locked by us after that, but no longer be the one
     // under the name: then open it again.
+    const RemovalSignalsHeld signalsHeld; // until the lock file is registered for removal
     for (int attempt = 0; attempt < 10; ++attempt) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (fd < 0) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "outputs/result_table.h"
+#include "station/model_names.h"
+#include "station/moment_spec.h"
 
 namespace kvarn {
 
@@ -51,10 +53,14 @@ std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels) {
     return "Limits: " + std::string(limitSetTitle(set)) + ": " + values;
 }
 
-void titleMaps(Assessment& assessment, LimitSet set) {
+void titleMaps(Assessment& assessment, const Station& station) {
     for (BandResult& b : assessment.bands) {
-        b.map.title = mapTitle(b.band.frequency, b.feedPower);
-        b.map.limitLine = mapLimitLine(set, b.limits);
+        b.map.title = mapTitle(b.band.frequency, b.feedPower) + ", " + modelAndGround(station);
+        b.map.limitLine = mapLimitLine(station.limits, b.limits);
+        if (!isExact(station.model)) {
+            const CornerPoint feed = feedPoint(station);
+            b.map.feed = WirePoint{feed.x, feed.y, feed.z};
+        }
     }
 }
 

@@ -21,7 +21,8 @@ std::string mapTitle(double frequency, double feedPower);
 // "Limits: 26. BImSchV (...): E 45.5 V/m, H 0.200 A/m".
 std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels);
 
-// Heads every band's map with its title and its limit line.
-void titleMaps(Assessment& assessment, LimitSet set);
+// Heads every band's map with its title (with the model and the ground)
+// and its limit line.
+void titleMaps(Assessment& assessment, const Station& station);
 
 } // namespace kvarn

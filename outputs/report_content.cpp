@@ -50,15 +50,28 @@ ReportFacts stationFacts(const Station& s) {
     for (const CornerPoint& c : s.corners)
         corners += (corners.empty() ? "" : ", ") + format("(%g, %g, %g)", c.x, c.y, c.z);
     const std::string model(modelDescription(s.model));
-    return {{
+    ReportFacts facts{{
         {"Title", s.title},
-        {"Wire", format("%g m, %zu corners, ", s.wireLength, s.corners.size()) + model},
+        {"Wire", format(isExact(s.model) ? "%.0f m, %zu corners, " : "%.1f m, %zu corners, ",
+                        s.wireLength, s.corners.size()) +
+                     model},
         {"Corners", "(x, y, z) in m: " + corners},
+    }};
+    if (!isExact(s.model)) {
+        facts.items.push_back(
+            {"Feed", format("%g m along the wire from its first corner", s.feed)});
+        facts.items.push_back({"Wire diameter", format("%g mm", s.wireDiameterMm)});
+    }
+    facts.items.push_back({"Ground", isExact(s.model) ? "free space (the model has no ground)"
+                                                      : std::string(groundTitle(s.ground))});
+    const std::vector<std::pair<std::string, std::string>> rest = {
         {"Grid",
          format("x %g to %g m, y %g to %g m, step %g m: %zu x %zu points", s.grid.xanf, s.grid.xend,
                 s.grid.yanf, s.grid.yend, s.grid.step, axes.columns(), axes.rows())},
         {"Heights", listOf(s.heights) + " m above the ground"},
-    }};
+    };
+    facts.items.insert(facts.items.end(), rest.begin(), rest.end());
+    return facts;
 }
 
 ReportTable powerChainTable(const Assessment& assessment) {
@@ -169,6 +182,13 @@ ReportTable highestTable(const BandResult& b) {
     return t;
 }
 
+// The feed as the model solved it.
+std::string feedText(const BandResult& b) {
+    const std::array<std::string, kFeedColumns> cells = feedCells(b);
+    return cells[1] + ", SWR " + cells[2] + " on a 50 ohm line, " + cells[3] +
+           " segments, largest current " + cells[4];
+}
+
 std::string highestPowerText(const BandResult& b) {
     const std::string assessed = " (" + powerText(b.band.power) + " assessed)";
     if (std::isnan(b.highestPower))
@@ -201,16 +221,17 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
         {"Highest power", highestPowerText(b)},
         {"Heights", listOf(station.heights) + " m; the map shows the worst of them"},
     }});
+    if (b.feed) std::get<ReportFacts>(p.blocks.back()).items.push_back({"Feed", feedText(b)});
     p.blocks.push_back(
         ReportHeading{b.highest.size() == 10 ? "The ten highest points" : "The highest points"});
     p.blocks.push_back(highestTable(b));
     return p;
 }
 
-ReportPart closingPart() {
+ReportPart closingPart(const Station& station) {
     ReportPart p;
     p.blocks.push_back(ReportHeading{"The model and its limits"});
-    p.blocks.push_back(ReportParagraph{kModelStatement});
+    p.blocks.push_back(ReportParagraph{modelStatement(station)});
     p.blocks.push_back(ReportHeading{"Reading this report"});
     const char* notes[] = {
         "At the feed: the power the model radiates, the transmitter power times the mode factor, "
@@ -248,7 +269,7 @@ ReportDocument reportDocument(const Station& station, const Assessment& assessme
     d.parts.push_back(firstPart(station, assessment, context));
     for (const BandResult& b : assessment.bands)
         d.parts.push_back(bandPart(station, b));
-    d.parts.push_back(closingPart());
+    d.parts.push_back(closingPart(station));
     return d;
 }
 

@@ -25,7 +25,6 @@ constexpr std::string_view kGreen = "\x1b[32m"; // complies
 constexpr std::string_view kRed = "\x1b[1;31m"; // exceeds
 constexpr std::string_view kPlain = "\x1b[0m";
 
-
 } // namespace
 
 std::string powerText(double watts) {
@@ -102,11 +101,36 @@ std::string tooCloseText(long points) {
            "count as over the limits at any power.";
 }
 
+const std::array<const char*, kFeedColumns> kFeedHeadings = {
+    "frequency", "feed impedance", "SWR 50 ohm", "segments", "max current"};
+
+std::array<std::string, kFeedColumns> feedCells(const BandResult& b) {
+    if (!b.feed) return {};
+    const FeedFacts& f = *b.feed;
+    return {format("%.3f MHz", b.band.frequency),
+            format("%.1f ", f.resistance) + (f.reactance < 0 ? "- j" : "+ j") +
+                format("%.1f ohm", std::fabs(f.reactance)),
+            f.swr < 100 ? format("%.2f", f.swr) : std::string("above 100"),
+            std::to_string(f.segments), format("%.2f A", f.maxCurrent)};
+}
+
+std::string stationLine(const Station& station) {
+    std::string wire = format(isExact(station.model) ? "%.0f m of wire, " : "%.1f m of wire, ",
+                              station.wireLength) +
+                       std::string(modelTitle(station.model));
+    if (!isExact(station.model))
+        wire += format(" fed %g m from the first corner, ", station.feed) +
+                format("%g mm wire, ", station.wireDiameterMm) +
+                (station.ground == GroundKind::free ? "in " : "over ") +
+                std::string(groundTitle(station.ground));
+    else
+        wire += " in free space";
+    return "Station \"" + station.title + "\": " + wire +
+           "; limits: " + std::string(limitSetTitle(station.limits));
+}
+
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {
-    std::string out;
-    out += "Station \"" + station.title + "\": " + format("%.0f", station.wireLength) +
-           " m of wire, " + std::string(modelTitle(station.model)) +
-           "; limits: " + std::string(limitSetTitle(station.limits)) + "\n\n";
+    std::string out = stationLine(station) + "\n\n";
     const std::size_t widths[kResultColumns] = {11, 10, 10, 11, 8, 8, 9, 11, 9};
     for (std::size_t k = 0; k < kResultColumns; ++k)
         out += padded(kResultHeadings[k], widths[k]) + (k + 1 < kResultColumns ? " " : "\n");
@@ -121,6 +145,18 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
         else
             out += v;
         out += "\n";
+    }
+    if (!isExact(station.model)) {
+        const std::size_t feedWidths[kFeedColumns] = {11, 24, 11, 9, 12};
+        out += "\n";
+        for (std::size_t k = 0; k < kFeedColumns; ++k)
+            out += padded(kFeedHeadings[k], feedWidths[k]) + (k + 1 < kFeedColumns ? " " : "\n");
+        for (const BandResult& b : assessment.bands) {
+            if (!b.feed) continue;
+            const std::array<std::string, kFeedColumns> cells = feedCells(b);
+            for (std::size_t k = 0; k < kFeedColumns; ++k)
+                out += padded(cells[k], feedWidths[k]) + (k + 1 < kFeedColumns ? " " : "\n");
+        }
     }
     out += "\n" + safetyDistanceLine(station, assessment) + "\n";
     for (const std::string& remark : bandRemarks(assessment))

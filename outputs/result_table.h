@@ -18,6 +18,15 @@ extern const std::array<const char*, kResultColumns> kResultHeadings;
 // A band's cells under those headings, the verdict last.
 std::array<std::string, kResultColumns> resultCells(const BandResult& band);
 
+// The feed of each band of a model that solves the antenna: the columns,
+// and a band's cells (empty for a model without a feed).
+inline constexpr std::size_t kFeedColumns = 5;
+extern const std::array<const char*, kFeedColumns> kFeedHeadings;
+std::array<std::string, kFeedColumns> feedCells(const BandResult& band);
+
+// The station in one line: its wire, the model and the ground, the limits.
+std::string stationLine(const Station& station);
+
 // "Overall safety distance: 3.5 m from the wire (resolution: ...)."
 std::string safetyDistanceLine(const Station& station, const Assessment& assessment);
 

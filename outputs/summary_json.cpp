@@ -40,17 +40,25 @@ Json stationJson(const Station& s) {
                          {"power_W", b.power},
                          {"mode_factor", b.modeFactor},
                          {"loss_dB", b.lossDb}});
-    return {{"title", s.title},
-            {"model", modelName(s.model)},
-            {"corners_m", corners},
-            {"wire_length_m", s.wireLength},
-            {"modes", modes},
-            {"grid",
-             {{"x_m", {s.grid.xanf, s.grid.xend}},
-              {"y_m", {s.grid.yanf, s.grid.yend}},
-              {"step_m", s.grid.step},
-              {"heights_m", s.heights}}},
-            {"bands", bands}};
+    Json station = {{"title", s.title},
+                    {"model", modelName(s.model)},
+                    {"corners_m", corners},
+                    {"wire_length_m", s.wireLength}};
+    if (!isExact(s.model)) {
+        station["feed_m"] = s.feed;
+        station["wire_diameter_mm"] = s.wireDiameterMm;
+    }
+    station["ground"] = {{"kind", groundName(s.ground)}, {"title", groundTitle(s.ground)}};
+    const Json rest = {{"modes", modes},
+                       {"grid",
+                        {{"x_m", {s.grid.xanf, s.grid.xend}},
+                         {"y_m", {s.grid.yanf, s.grid.yend}},
+                         {"step_m", s.grid.step},
+                         {"heights_m", s.heights}}},
+                       {"bands", bands}};
+    for (const auto& [key, value] : rest.items())
+        station[key] = value;
+    return station;
 }
 
 Json bandJson(const BandResult& b) {
@@ -77,6 +85,13 @@ Json bandJson(const BandResult& b) {
                  {"safety_distance_m", b.safetyDistance},
                  {"safety_distance_is_lower_bound", b.zoneOnEdge},
                  {"highest_points", highest}};
+    if (b.feed) {
+        band["feed_resistance_ohm"] = b.feed->resistance;
+        band["feed_reactance_ohm"] = b.feed->reactance;
+        band["swr_50_ohm"] = number(b.feed->swr);
+        band["segments"] = b.feed->segments;
+        band["max_current_A"] = b.feed->maxCurrent;
+    }
     if (!b.stop.empty()) band["computation_stopped"] = b.stop;
     return band;
 }
@@ -113,7 +128,7 @@ std::string summaryJson(const Station& station, const Assessment& assessment,
         {"safety_distance_is_lower_bound", assessment.zoneOnEdge},
         {"resolution_m", station.grid.step},
         {"complies", assessment.complies && !assessment.stopped},
-        {"model", kModelStatement},
+        {"model", modelStatement(station)},
         {"files", written},
     };
     return summary.dump(2) + "\n";

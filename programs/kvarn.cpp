@@ -41,7 +41,11 @@ int main(int argc, char** argv) {
     assess->add_flag("--pdf", request.pdf, "also write report.pdf, ready to print");
     assess->add_flag("--quiet", request.quiet, "print nothing but errors");
 
-    app.add_subcommand("example", "Print a commented example station file.");
+    bool exactExample = false;
+    CLI::App* example = app.add_subcommand(
+        "example", "Print a commented example station file (the method-of-moments model).");
+    example->add_flag("--exact", exactExample,
+                      "the same wire with the exact standing-wave model of kvarn-7t instead");
     app.add_subcommand("help", "Print this help.");
 
     try {
@@ -55,7 +59,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         // What was wrong, then how it is used: of the subcommand when one
         // was named.
-        const CLI::App& used = assess->parsed() ? *assess : app;
+        const CLI::App& used = assess->parsed() ? *assess : example->parsed() ? *example : app;
         std::fprintf(stderr, "kvarn: %s\n\n%s", e.what(), used.help().c_str());
         return kvarn::kStatusBadInput;
     }
@@ -66,7 +70,7 @@ int main(int argc, char** argv) {
     }
 
     if (app.got_subcommand("example")) {
-        std::fputs(kvarn::kExampleStation, stdout);
+        std::fputs(exactExample ? kvarn::kExactExampleStation : kvarn::kExampleStation, stdout);
         return std::fflush(stdout) == 0 ? kvarn::kStatusComplies : kvarn::kStatusOutputFailed;
     }
     return kvarn::runAssess(request);

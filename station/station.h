@@ -3,6 +3,7 @@
 // people can be, the bands with their powers, the reports to write and the
 // limit set to assess against.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,24 @@
 #include "limits/reference_levels.h"
 
 namespace kvarn {
+
+// How the field is computed: one of the exact models of the interactive
+// programs (the standing wave, the short model), or the method of moments,
+// which computes the wire's own currents from where it is fed.
+enum class ModelKind : std::uint8_t { standingWave, shortWire, methodOfMoments };
+
+// The exact model of a kind; the standing wave for the method of moments,
+// which has none.
+AntennaModel exactModel(ModelKind kind);
+inline bool isExact(ModelKind kind) {
+    return kind != ModelKind::methodOfMoments;
+}
+
+// What lies under the antenna, for the method of moments.
+enum class GroundKind : std::uint8_t {
+    free,    // free space: no ground
+    perfect, // a perfectly conducting plane at z = 0
+};
 
 // One band: a frequency and the power chain from the transmitter to the feed.
 struct Band {
@@ -23,9 +42,12 @@ struct Band {
 
 struct Station {
     std::string title = "antenne";                     // report title, stem of output names
-    AntennaModel model = AntennaModel::standingWave;   // how the current is laid on the wire
+    ModelKind model = ModelKind::standingWave;         // how the field is computed
     std::vector<CornerPoint> corners;                  // m, 2 to 10
-    double wireLength = 0;                             // m, as the elements count it
+    double wireLength = 0;                             // m; the exact models count whole metres
+    double feed = 0;                                   // m along the wire to the feed (moments)
+    double wireDiameterMm = 2.0;                       // mm (moments)
+    GroundKind ground = GroundKind::free;              // (moments)
     ModeSet reportModes = modeBit('E') | modeBit('M'); // the report files to write
     Grid grid;                                         // m
     std::vector<double> heights;                       // m, one or more

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <sys/stat.h>
@@ -19,7 +19,9 @@
 #include "field/frequency.h"
 #include "field/short_antenna.h"
 #include "field/wire_length.h"
+#include "mom/wire.h"
 #include "station/model_names.h"
+#include "station/moment_spec.h"
 
 namespace kvarn {
 
@@ -29,7 +31,11 @@ StationError::StationError(std::vector<std::string> faults)
 
 namespace {
 
-constexpr std::string_view kTopKeys = "title, model, corners, modes, grid, band, limits";
+constexpr std::string_view kTopKeys =
+    "title, model, corners, feed, wire_diameter_mm, ground, modes, grid, band, limits";
+constexpr std::string_view kGroundKeys = "kind";
+// The least height of a corner over a ground, in wire radii.
+constexpr double kMinCornerRadii = 5;
 constexpr std::string_view kGridKeys = "x, y, step, heights";
 constexpr std::string_view kBandKeys = "frequency, power, mode_factor, loss_db";
 constexpr std::string_view kLimitsKeys = "set";
@@ -70,6 +76,7 @@ class Reader {
     void readTitle(const toml::table& root, Station& s);
     void readModel(const toml::table& root, Station& s);
     void readCorners(const toml::table& root, Station& s);
+    void readMomentKeys(const toml::table& root, Station& s);
     void readModes(const toml::table& root, Station& s);
     void readGrid(const toml::table& root, Station& s);
     // A grid range [low, high] of two numbers in order.
@@ -193,8 +200,7 @@ std::string coordinateBound() {
 bool Reader::readNumber(const toml::table& table, std::string_view key, const std::string& path,
                         std::optional<std::string_view> expected, const NumberCheck& check,
                         double& target) {
-    const toml::node* node =
-        expected ? required(table, key, path, *expected) : table.get(key);
+    const toml::node* node = expected ? required(table, key, path, *expected) : table.get(key);
     if (node == nullptr) return false;
     const std::string name = joined(path, key);
     const std::optional<double> v = number(*node, name);
@@ -244,7 +250,7 @@ void Reader::readModel(const toml::table& root, Station& s) {
     if (node == nullptr) return;
     const std::optional<std::string> model = text(*node, "model");
     if (!model) return;
-    if (const std::optional<AntennaModel> named = modelNamed(*model))
+    if (const std::optional<ModelKind> named = modelNamed(*model))
         s.model = *named;
     else
         fault(node->source(), "model", "\"" + *model + "\" is refused; accepted: " + modelNames());
@@ -272,12 +278,89 @@ void Reader::readCorners(const toml::table& root, Station& s) {
         if (xyz) s.corners.push_back({(*xyz)[0], (*xyz)[1], (*xyz)[2]});
     }
     if (!ok) return;
-    s.wireLength = wireLength(s.corners);
-    if (!wireLengthAccepted(s.wireLength)) {
+    if (s.ground != GroundKind::free) {
+        // Over a ground the wire hangs above it, clear of it by some radii.
+        const double lowest = kMinCornerRadii * s.wireDiameterMm / 2000;
+        for (std::size_t k = 0; k < s.corners.size(); ++k)
+            if (!(s.corners[k].z >= lowest)) {
+                std::ostringstream what;
+                what << "z = " << s.corners[k].z << " m is refused over the ground; accepted: "
+                     << "every corner at least " << lowest << " m up (" << kMinCornerRadii
+                     << " wire radii)";
+                fault(array->get(k)->source(), "corners[" + std::to_string(k + 1) + "]",
+                      what.str());
+            }
+    }
+    if (isExact(s.model)) {
+        s.wireLength = wireLength(s.corners);
+        if (!wireLengthAccepted(s.wireLength)) {
+            std::ostringstream what;
+            what << "the wire counts " << s.wireLength
+                 << " m (each segment rounded to whole metres); accepted: 1 to 800 m";
+            fault(node->source(), "corners", what.str());
+        }
+        return;
+    }
+    // The method of moments takes the wire as it is.
+    s.wireLength = 0;
+    for (std::size_t j = 1; j < s.corners.size(); ++j)
+        s.wireLength +=
+            std::hypot(s.corners[j].x - s.corners[j - 1].x, s.corners[j].y - s.corners[j - 1].y,
+                       s.corners[j].z - s.corners[j - 1].z);
+    if (!(s.wireLength >= 1 && s.wireLength <= 800)) {
         std::ostringstream what;
-        what << "the wire counts " << s.wireLength
-             << " m (each segment rounded to whole metres); accepted: 1 to 800 m";
+        what << "the wire is " << s.wireLength << " m long; accepted: 1 to 800 m";
         fault(node->source(), "corners", what.str());
+    }
+}
+
+// The keys of the method of moments: where the wire is fed, how thick it
+// is, and what lies under it. The exact models have none of them.
+void Reader::readMomentKeys(const toml::table& root, Station& s) {
+    const bool moments = s.model == ModelKind::methodOfMoments;
+    const std::string onlyMoments =
+        std::string(" belongs to model \"mom\" only; the exact models ") +
+        "(\"standing-wave\", \"short\") know no ";
+    for (const char* key : {"feed", "wire_diameter_mm"})
+        if (!moments && root.get(key) != nullptr)
+            fault(root.get(key)->source(), key,
+                  std::string(key) + onlyMoments +
+                      (std::string_view(key) == "feed" ? "feed point: they take the wave from the "
+                                                         "first corner"
+                                                       : "wire diameter"));
+    if (moments) {
+        readNumber(
+            root, "feed", "", "feed = metres along the wire from its first corner",
+            accepting([](double v) { return v >= 0; }, "accepted: 0 m or more along the wire"),
+            s.feed);
+        readNumber(root, "wire_diameter_mm", "", std::nullopt,
+                   accepting([](double v) { return v > 0 && v <= 100; },
+                             "accepted: above 0 and at most 100 mm"),
+                   s.wireDiameterMm);
+    }
+    const toml::node* node = root.get("ground");
+    if (node == nullptr) return;
+    const toml::table* ground = node->as_table();
+    if (ground == nullptr) {
+        fault(node->source(), "ground", "expected a table [ground] with kind = " + groundNames());
+        return;
+    }
+    allowOnly(*ground, kGroundKeys, "ground");
+    const toml::node* kind = ground->get("kind");
+    if (kind == nullptr) return;
+    const std::optional<std::string> name = text(*kind, "ground.kind");
+    if (!name) return;
+    const std::optional<GroundKind> named = groundNamed(*name);
+    if (!named) {
+        fault(kind->source(), "ground.kind",
+              "\"" + *name + "\" is refused; accepted: " + groundNames());
+    } else if (*named != GroundKind::free && !moments) {
+        fault(kind->source(), "ground.kind",
+              "\"" + *name +
+                  "\" is refused for this model: the exact models compute the wire "
+                  "in free space; a ground needs model \"mom\"");
+    } else {
+        s.ground = *named;
     }
 }
 
@@ -290,6 +373,12 @@ void Reader::readModes(const toml::table& root, Station& s) {
         return;
     }
     s.reportModes = 0;
+    if (!isExact(s.model) && !array->empty()) {
+        fault(node->source(), "modes",
+              "the report files of modes R T E M Z belong to the exact models; model \"mom\" "
+              "writes none: accepted here only an empty list, or no modes key");
+        return;
+    }
     for (std::size_t k = 0; k < array->size(); ++k) {
         const std::string key = "modes[" + std::to_string(k + 1) + "]";
         const std::optional<std::string> mode = text(*array->get(k), key);
@@ -383,9 +472,10 @@ void Reader::readHeights(const toml::table& grid, Station& s) {
     for (std::size_t k = 0; k < hs->size(); ++k) {
         const std::string key = "grid.heights[" + std::to_string(k + 1) + "]";
         const double h = (*hs)[k];
-        if (!(h >= 0 && h <= kMaxHeight)) {
+        if (!(h >= 0 && h <= kMaxHeight) || (h == 0 && s.ground != GroundKind::free)) {
             std::ostringstream what;
-            what << h << " m is refused; accepted: a height above the ground, 0 to " << kMaxHeight
+            what << h << " m is refused; accepted: a height above the ground, "
+                 << (s.ground != GroundKind::free ? "above 0" : "0") << " to " << kMaxHeight
                  << " m";
             fault(array.get(k)->source(), key, what.str());
         } else if (std::find(hs->begin(), hs->begin() + static_cast<std::ptrdiff_t>(k), h) !=
@@ -435,16 +525,35 @@ std::optional<Band> Reader::readBand(const toml::table& table, const std::string
         if (s.wireLength <= 0) return std::nullopt; // the wire's own fault says enough
         const double length = s.wireLength;
         std::ostringstream what;
-        const AcceptedFrequencies accepted = acceptedFrequencies(s.model, length);
+        if (!isExact(s.model)) {
+            // The method of moments takes any frequency its segments can
+            // follow on this wire.
+            const std::string cut = s.corners.size() >= 2 && f > 0 && f <= kMaxFrequency
+                                        ? mom::segmentWire(momSpec(s, f)).reason
+                                        : std::string();
+            if (!(f > 0 && f <= kMaxFrequency))
+                what << megahertz(f) << " is refused; accepted: above 0 and at most "
+                     << megahertz(kMaxFrequency);
+            else if (!cut.empty())
+                what << megahertz(f) << " is refused for this wire: " << cut;
+            else if (!referenceLevels(s.limits, f))
+                what << "the limit set " << limitSetName(s.limits) << " has no reference levels at "
+                     << megahertz(f) << "; accepted: " << lowestFrequency(s.limits) << " to "
+                     << megahertz(highestFrequency(s.limits));
+            else
+                return std::nullopt;
+            return what.str();
+        }
+        const AcceptedFrequencies accepted = acceptedFrequencies(exactModel(s.model), length);
         if (!accepted.contains(f)) {
             what << megahertz(f) << " is refused for this " << length << " m wire; accepted: "
                  << "above " << megahertz(accepted.above()) << " and at most "
                  << megahertz(accepted.atMost());
-        } else if (s.model == AntennaModel::shortWire && !shortModelSuits(length, wavelength(f))) {
-            what << "the short model does not suit this " << length << " m wire at "
-                 << megahertz(f) << " (it needs lambda/4 < " << length
-                 << " m < lambda/2.2); accepted: above " << megahertz(shortModelLowest(length))
-                 << " and below " << megahertz(shortModelHighest(length));
+        } else if (s.model == ModelKind::shortWire && !shortModelSuits(length, wavelength(f))) {
+            what << "the short model does not suit this " << length << " m wire at " << megahertz(f)
+                 << " (it needs lambda/4 < " << length << " m < lambda/2.2); accepted: above "
+                 << megahertz(shortModelLowest(length)) << " and below "
+                 << megahertz(shortModelHighest(length));
         } else if (!referenceLevels(s.limits, f)) {
             what << "the limit set " << limitSetName(s.limits) << " has no reference levels at "
                  << megahertz(f) << "; accepted: " << lowestFrequency(s.limits) << " to "
@@ -505,7 +614,15 @@ Station Reader::read(const toml::table& root) {
     allowOnly(root, kTopKeys, "");
     readTitle(root, s);
     readModel(root, s);
+    if (!isExact(s.model)) s.reportModes = 0;
+    readMomentKeys(root, s);
     readCorners(root, s);
+    if (!isExact(s.model) && s.wireLength > 0 && s.feed > s.wireLength) {
+        std::ostringstream what;
+        what << s.feed << " m lies beyond the end of the wire; accepted: 0 to " << s.wireLength
+             << " m along it";
+        fault(root.get("feed")->source(), "feed", what.str());
+    }
     readModes(root, s);
     readGrid(root, s);
     readLimits(root, s);

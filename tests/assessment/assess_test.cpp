@@ -222,7 +222,7 @@ TEST(Assessment, ReportFilesAreTheInteractiveProgramsFiles) {
     for (const auto* program : {&kvarn7t, &kvarn7k}) {
         Station s;
         s.title = "dipol";
-        s.model = program == &kvarn7k ? AntennaModel::shortWire : AntennaModel::standingWave;
+        s.model = program == &kvarn7k ? ModelKind::shortWire : ModelKind::standingWave;
         s.corners = {{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
         s.wireLength = 40;
         s.reportModes = 0x1f; // all five

@@ -16,7 +16,6 @@
 #include "commands/assess_command.h"
 #include "commands/example_station.h"
 #include "commands/exit_status.h"
-#include "outputs/model_statement.h"
 #include "support/pdf_text.h"
 #include "support/temp_dir.h"
 
@@ -174,7 +173,7 @@ TEST(AssessCommand, MapsAndReportAreWrittenAndListed) {
                              "The ten highest points", "% of limit", "page 2 of 3"})
         EXPECT_THAT(pages[1], HasSubstr(text)) << text;
     EXPECT_THAT(pages[2], HasSubstr("The model and its limits"));
-    EXPECT_THAT(pages[2], HasSubstr(std::string(kModelStatement).substr(0, 40)));
+    EXPECT_THAT(pages[2], HasSubstr("The wire is computed in free space, with no ground."));
 }
 
 TEST(AssessCommand, MapOrReportThatCannotBeWrittenFailsClearly) {
@@ -223,7 +222,15 @@ TEST(AssessCommand, ProgramCommandLine) {
     EXPECT_EQ(out, kExampleStation);
     std::ofstream("example.toml") << out;
     EXPECT_EQ(runProgram("assess example.toml --out r", out), kStatusExceeds);
-    EXPECT_THAT(out, HasSubstr("Overall safety distance"));
+    EXPECT_THAT(out, HasSubstr("method-of-moments model fed 20 m from the first corner, 2 mm "
+                               "wire, over perfect ground"));
+    EXPECT_THAT(out, HasSubstr("feed impedance"));
+    EXPECT_THAT(testing::readFile("r/summary.json"), HasSubstr("\"feed_resistance_ohm\""));
+    EXPECT_EQ(runProgram("example --exact", out), 0);
+    EXPECT_EQ(out, kExactExampleStation);
+    std::ofstream("exact.toml") << out;
+    EXPECT_EQ(runProgram("assess exact.toml --out e", out), kStatusExceeds);
+    EXPECT_THAT(out, HasSubstr("standing-wave model in free space"));
     EXPECT_EQ(runProgram("assess missing.toml", out), kStatusBadInput);
     EXPECT_THAT(out, HasSubstr("missing.toml: cannot read the station file"));
 }

@@ -58,7 +58,7 @@ std::string withLine(int line, const std::string& text) {
 TEST(StationReader, GoodFileGivesTheStation) {
     const Station s = parseStation(kGood, "good.toml");
     EXPECT_EQ(s.title, "dipol");
-    EXPECT_EQ(s.model, AntennaModel::standingWave);
+    EXPECT_EQ(s.model, ModelKind::standingWave);
     ASSERT_EQ(s.corners.size(), 3u);
     EXPECT_EQ(s.corners[2].x, 40.0);
     EXPECT_EQ(s.wireLength, 40.0);
@@ -82,7 +82,7 @@ TEST(StationReader, GoodFileGivesTheStation) {
     bare.replace(bare.find("modes"), bare.find('\n', bare.find("modes")) - bare.find("modes"), "");
     const Station d = parseStation(bare, "d.toml");
     EXPECT_EQ(d.title, "antenne");
-    EXPECT_EQ(d.model, AntennaModel::standingWave);
+    EXPECT_EQ(d.model, ModelKind::standingWave);
     EXPECT_EQ(d.reportModes, modeBit('E') | modeBit('M'));
     EXPECT_EQ(d.limits, LimitSet::bimschv26);
 }
@@ -118,7 +118,7 @@ TEST(StationReader, EveryFaultNamesItsPlaceAndWhatIsAccepted) {
         {3, "corners = [[0, 0, 10], [40, 0, \"10\"]]", "corners[2][3]", "expected a number"},
         {3, "corners = [[0, 0, 10], [40, 0, inf]]", "corners[2][3]", "finite number"},
         {3, "corners = [[0, 0, 10], [40, 0]]", "corners[2]", "array of 3 numbers"},
-        {2, "model = \"long\"", "f.toml:2:9: model", "\"standing-wave\" or \"short\""},
+        {2, "model = \"long\"", "f.toml:2:9: model", "\"standing-wave\", \"short\" or \"mom\""},
         {1, "title = \"../x\"", "f.toml:1:9: title", "1 to 12 letters"},
         {1, "title = \"..\"", "title", "not \".\" or \"..\""},
         {1, "title = \"thirteen_char\"", "title", "1 to 12"},
@@ -190,7 +190,7 @@ TEST(StationReader, ShortModelAndLimitSetRefuseBandsTheyDoNotCover) {
     std::string suits = shortWire;
     suits.replace(suits.find("3.65"), 4, "3.0");
     suits.replace(suits.find("7.1"), 3, "2.5");
-    EXPECT_EQ(parseStation(suits, "s.toml").model, AntennaModel::shortWire);
+    EXPECT_EQ(parseStation(suits, "s.toml").model, ModelKind::shortWire);
     // 0.099 MHz on 800 m with the short model: below every set but the FCC's.
     const std::string low = "corners = [[0, 0, 10], [800, 0, 10]]\nmodel = \"short\"\n"
                             "[grid]\nx = [0, 1]\ny = [0, 1]\nstep = 1\nheights = [2]\n"
@@ -234,6 +234,78 @@ TEST(StationReader, RefusesWhatIsNoStationFileWithoutReadingItAll) {
                     ::testing::ThrowsMessage<StationError>(HasSubstr(c.why)))
             << c.path;
     }
+}
+
+// A station for the method of moments, line by line.
+const std::string kMoments = "model = \"mom\"\n"                             // 1
+                             "corners = [[0, 0, 10], [20.25, 0, 10.5]]\n"    // 2
+                             "feed = 10.125\n"                               // 3
+                             "wire_diameter_mm = 1.5\n"                      // 4
+                             "[ground]\n"                                    // 5
+                             "kind = \"perfect\"\n"                          // 6
+                             "[grid]\nx = [-5, 25]\ny = [-5, 5]\nstep = 1\n" // 7-10
+                             "heights = [0.5, 2]\n"                          // 11
+                             "[[band]]\nfrequency = 7.1\npower = 100\n";     // 12-14
+
+std::string momLine(int line, const std::string& text) {
+    std::string result;
+    int n = 1;
+    for (std::size_t from = 0; from < kMoments.size(); ++n) {
+        const std::size_t end = kMoments.find('\n', from);
+        result += (n == line ? text : kMoments.substr(from, end - from)) + "\n";
+        from = end + 1;
+    }
+    if (line >= n) result += text + "\n";
+    return result;
+}
+
+TEST(StationReader, MethodOfMomentsKeysAndTheirFaults) {
+    const Station s = parseStation(kMoments, "m.toml");
+    EXPECT_EQ(s.model, ModelKind::methodOfMoments);
+    EXPECT_NEAR(s.wireLength, std::hypot(20.25, 0.5), 1e-12) << "no whole metres for this model";
+    EXPECT_EQ(s.feed, 10.125);
+    EXPECT_EQ(s.wireDiameterMm, 1.5);
+    EXPECT_EQ(s.ground, GroundKind::perfect);
+    EXPECT_EQ(s.reportModes, 0) << "no report files of their own";
+
+    struct Case {
+        std::string text; // the whole file
+        std::string where, accepted;
+    } cases[] = {
+        // The exact models know no feed, diameter or ground.
+        {withLine(1, "title = \"dipol\"\nfeed = 3"), "f.toml:2:8: feed",
+         "belongs to model \"mom\" only"},
+        {withLine(1, "wire_diameter_mm = 3"), "wire_diameter_mm", "know no wire diameter"},
+        {withLine(20, "[ground]\nkind = \"perfect\""), "ground.kind", "a ground needs model"},
+        // The method of moments needs its feed on the wire.
+        {momLine(3, ""), "m.toml:1:1: feed", "missing"},
+        {momLine(3, "feed = 21"), "m.toml:3:8: feed", "beyond the end of the wire"},
+        {momLine(4, "wire_diameter_mm = 0"), "wire_diameter_mm", "above 0 and at most 100 mm"},
+        {momLine(6, "kind = \"soft\""), "ground.kind", "\"free\" or \"perfect\""},
+        {momLine(2, "corners = [[0, 0, 0], [20, 0, 10]]"), "m.toml:2:12: corners[1]",
+         "at least 0.00375 m up"},
+        {momLine(11, "heights = [0, 2]"), "grid.heights[1]", "above 0 to 10000 m"},
+        {momLine(1, "model = \"mom\"\nmodes = [\"E\"]"), "modes", "only an empty list"},
+        {momLine(2, "corners = [[0, 0, 10], [800, 0, 10]]") + "[[band]]\nfrequency = 146\n"
+                                                              "power = 1\n",
+         "band[2].frequency", "is refused for this wire: the wire needs"},
+        {momLine(13, "frequency = 147"), "band[1].frequency", "above 0 and at most 146 MHz"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        try {
+            parseStation(c.text, c.where.rfind("m.toml", 0) == 0 ? "m.toml" : "f.toml");
+            ADD_FAILURE() << "accepted";
+        } catch (const StationError& e) {
+            bool found = false;
+            for (const std::string& fault : e.faults())
+                found = found || (fault.find(c.where) != std::string::npos &&
+                                  fault.find(c.accepted) != std::string::npos);
+            EXPECT_TRUE(found) << e.faults().front();
+        }
+    }
+    // An empty modes list is accepted.
+    EXPECT_NO_THROW(parseStation(momLine(1, "model = \"mom\"\nmodes = []"), "m.toml"));
 }
 
 } // namespace

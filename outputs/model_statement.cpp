@@ -1,0 +1,55 @@
+#include "outputs/model_statement.h"
+
+namespace kvarn {
+
+namespace {
+
+constexpr const char* kExact =
+    "The wire is computed in free space, with no ground. It is cut into 1 m elements "
+    "carrying a standing-wave current whose amplitude follows from the power at the feed "
+    "(73.2 ohms per half wave), and the near and far fields of all elements are summed at "
+    "every point. Values within 2.1 m of the wire are unreliable; such points are marked "
+    "too close and count as over the limits. Compared with a method-of-moments engine "
+    "(NEC-2) on the same wires in free space, the values were within 1 to 2 % for half-wave "
+    "wires, but 20 % low for wires of one wavelength and 37 % low for two, and a centre-fed "
+    "wire of one wavelength gets the wrong current altogether (the wave is always pinned at "
+    "the first corner). Over real ground it reads low: under wires up to a quarter wave high, "
+    "average soil raises the largest fields at 0.5 to 2 m to 1.6 to 2.1 times the free-space "
+    "ones, and this model's maxima there were 0.38 to 0.86 (E) and 0.43 to 0.66 (H) of the "
+    "values over real ground, its highest compliant power 1.3 to 5 times too high. Use the "
+    "method-of-moments model (model = \"mom\") for an assessment to file.";
+
+constexpr const char* kMoments =
+    "The wire's currents are computed by the method of moments, as antenna engineers do "
+    "(NEC-2's thin-wire formulation: segments no longer than a fortieth of a wavelength and "
+    "0.5 m, a three-term sinusoidal current on each, a voltage source on the segment at the "
+    "feed), from the wire itself, its diameter and where it is fed; they are scaled so that "
+    "the power at the feed is the band's. E and H at every point are the fields of all "
+    "segments";
+
+constexpr const char* kMomentsNearLimit =
+    " Points within two feed-segment lengths of the feed, two end-segment lengths of a free "
+    "end or three wire radii of the wire are marked too close: there the formulas stop "
+    "holding (against the same wire cut five times finer, |E| one segment length from the "
+    "feed differs by 2.4 %, two lengths away by 0.3 %); such points count as over the "
+    "limits. Against NEC-2 (nec2c) on the same wires the fields agree within 0.01 %.";
+
+} // namespace
+
+std::string modelStatement(const Station& station) {
+    if (isExact(station.model)) return kExact;
+    std::string text = kMoments;
+    if (station.ground == GroundKind::perfect)
+        text += " and of their images in a perfectly conducting ground at z = 0. Over a perfect "
+                "ground the largest fields of a plane bound those over real soil (H always, E "
+                "within 6 %), but point by point E near the ground reads low (its tangential part "
+                "vanishes at a perfect ground), and the power a station may run is understated up "
+                "to 4.6 times against average soil.";
+    else
+        text += ", in free space with no ground. Free space reads low near the ground: over "
+                "average soil the largest fields at 0.5 to 2 m under wires up to a quarter wave "
+                "high are 1.6 to 2.1 times the free-space ones. Give the station a [ground].";
+    return text + kMomentsNearLimit;
+}
+
+} // namespace kvarn
