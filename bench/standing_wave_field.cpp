@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "field/constants.h"
+#include "field/discretize.h"
 #include "field/fast_kernel.h"
 
 namespace kvarn {
@@ -31,6 +32,8 @@ StandingWaveField::StandingWaveField(const Station& station, const Band& band,
     }
     k_ = static_cast<double>(kTwoPi) / in.lambda;
     omegaEpsilon_ = in.omega * static_cast<double>(kEpsilon0);
+    quarterWave_ =
+        std::min(in.lambda, modelWavelength(station.model, in.lambda, station.wireLength)) / 4;
 }
 
 void StandingWaveField::evaluate(std::span<const zone::Point3> points,

@@ -24,6 +24,10 @@ class StandingWaveField : public zone::ZoneField {
     void evaluate(std::span<const zone::Point3> points,
                   std::span<zone::ZoneSample> out) const override;
     double shareBound(double distance) const override;
+    // A quarter wavelength, from a node of the standing wave to its crest
+    // (of the shorter of the real wavelength and the one the model lays
+    // its current with).
+    double featureLength() const override { return quarterWave_; }
 
   private:
     BandModel model_;
@@ -32,6 +36,7 @@ class StandingWaveField : public zone::ZoneField {
     std::vector<double> moments_; // per element: |current * length| / the program's 4 pi
     double k_ = 0;                // rad/m: the program's 2 pi over the wavelength
     double omegaEpsilon_ = 0;     // S/m: the angular frequency times the program's epsilon 0
+    double quarterWave_ = 0;      // m
 };
 
 } // namespace kvarn

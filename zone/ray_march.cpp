@@ -1,6 +1,7 @@
 #include "zone/ray_march.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -12,7 +13,19 @@ namespace {
 struct Bracket {
     std::size_t task = 0;
     double zone = 0, out = 0; // m along the ray
+    ZoneSample atZone, atOut; // the samples there
+    bool halve = false;       // the last guess did not halve it: bisect next
 };
+
+// Where the share reaches 1 between the ends of the bracket, guessed from
+// the shares there as if it changed as a power of the distance along the
+// ray; NaN where an end has no share to go by.
+double guess(const Bracket& b) {
+    if (!b.atZone.holds || !b.atOut.holds || !(b.atOut.share > 0) || !(b.atZone.share > 1))
+        return NAN;
+    const double high = std::log(b.atZone.share), low = std::log(b.atOut.share);
+    return b.zone + high / (high - low) * (b.out - b.zone);
+}
 
 // The march of one ray.
 struct Walk {
@@ -20,16 +33,22 @@ struct Walk {
     double stop = 0;     // m: the last sample, unless the zone goes on there
     double last = 0;     // m: the last sample taken
     bool lastIn = false; // whether it lies in the zone
+    ZoneSample lastSample;
     bool startsIn = false;
     bool started = false;
-    bool done = false;
 };
 
 } // namespace
 
-double outsideStep(double distance, double share) {
+double outsideStep(double distance, double share, double longest) {
     const double room = distance * (1 - std::cbrt(std::max(share, 0.0)));
-    return std::clamp(kStepShare * room, kMinStep, kMaxStep);
+    return std::clamp(kStepShare * room, kMinStep, longest);
+}
+
+RayMarcher::RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
+    : field_(field), antenna_(antenna) {
+    const double half = 0.5 * field.featureLength();
+    longest_ = std::isfinite(half) ? std::clamp(half, kMinStep, kMaxStep) : kMinStep;
 }
 
 double groundDistance(const RayLine& line) {
@@ -75,45 +94,79 @@ std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTas
             if (!w.started)
                 w.startsIn = in, w.started = true;
             else if (in != w.lastIn)
-                brackets.push_back(in ? Bracket{i, r, w.last} : Bracket{i, w.last, r});
+                brackets.push_back(in ? Bracket{i, r, w.last, samples[k], w.lastSample}
+                                      : Bracket{i, w.last, r, w.lastSample, samples[k]});
             w.last = r;
             w.lastIn = in;
+            w.lastSample = samples[k];
             if (r >= w.stop) {
                 // A window that ends inside the zone goes on to the ray's end.
                 const double end = std::min(tasks[i].end, groundDistance(tasks[i].line));
                 if (in && w.stop < end)
                     w.stop = end;
-                else {
-                    w.done = true;
-                    continue;
-                }
+                else
+                    continue; // done
             }
-            const double step =
-                tasks[i].step > 0 ? tasks[i].step
-                : in              ? kZoneStep
-                     : outsideStep(distanceToPolyline(antenna_, points[k]), samples[k].share);
+            const double step = tasks[i].step > 0 ? tasks[i].step
+                                : in              ? kZoneStep
+                                     : outsideStep(distanceToPolyline(antenna_, points[k]),
+                                                   samples[k].share, longest_);
             w.next = std::min(r + step, w.stop);
             active[kept++] = i;
         }
         active.resize(kept);
     }
 
-    // Bisection of every edge, again in batches.
+    // Every edge narrowed down, again in batches. Where both ends have a
+    // share, two points tolerance apart round the guessed crossing settle
+    // it at once if the guess is good; else, and where an end has no share,
+    // the bracket is halved.
     std::vector<std::size_t> open;
     for (std::size_t b = 0; b < brackets.size(); ++b)
         if (std::abs(brackets[b].zone - brackets[b].out) > tolerance) open.push_back(b);
+    std::vector<std::size_t> firstPoint;
     while (!open.empty()) {
         points.clear();
-        for (std::size_t b : open)
-            points.push_back(
-                tasks[brackets[b].task].line.at(0.5 * (brackets[b].zone + brackets[b].out)));
+        firstPoint.clear();
+        std::vector<std::array<double, 2>> probes(open.size());
+        for (std::size_t k = 0; k < open.size(); ++k) {
+            const Bracket& b = brackets[open[k]];
+            const double g = b.halve ? NAN : guess(b);
+            const double width = std::abs(b.out - b.zone), toward = b.out > b.zone ? 1 : -1;
+            std::array<double, 2>& at = probes[k];
+            if (std::isnan(g)) {
+                at = {0.5 * (b.zone + b.out), NAN};
+            } else {
+                // Both probes strictly inside, in order from the zone end.
+                const double offset =
+                    std::clamp(toward * (g - b.zone), 0.25 * tolerance, width - 0.75 * tolerance);
+                at = {b.zone + toward * (offset - 0.5 * tolerance),
+                      b.zone + toward * (offset + 0.5 * tolerance)};
+                if (toward * (at[0] - b.zone) <= 0) at = {at[1], NAN};
+            }
+            firstPoint.push_back(points.size());
+            for (double r : at)
+                if (!std::isnan(r)) points.push_back(tasks[b.task].line.at(r));
+        }
         samples.assign(points.size(), {});
         evaluate(points, samples);
         std::size_t kept = 0;
         for (std::size_t k = 0; k < open.size(); ++k) {
             Bracket& b = brackets[open[k]];
-            const double mid = 0.5 * (b.zone + b.out);
-            (inZone(samples[k]) ? b.zone : b.out) = mid;
+            const double before = std::abs(b.out - b.zone);
+            // The first probe from the zone end that lies outside the zone
+            // ends the bracket; the probes before it are zone points.
+            for (int j = 0; j < 2 && !std::isnan(probes[k][static_cast<std::size_t>(j)]); ++j) {
+                const ZoneSample& s = samples[firstPoint[k] + static_cast<std::size_t>(j)];
+                const double r = probes[k][static_cast<std::size_t>(j)];
+                if (inZone(s)) {
+                    b.zone = r, b.atZone = s;
+                } else {
+                    b.out = r, b.atOut = s;
+                    break;
+                }
+            }
+            b.halve = std::abs(b.out - b.zone) > 0.5 * before;
             if (std::abs(b.zone - b.out) > tolerance) open[kept++] = open[k];
         }
         open.resize(kept);

@@ -21,7 +21,7 @@ inline constexpr double kRayStart = 0.01; // m
 // that shrinks as the share nears 1 (see outsideStep).
 inline constexpr double kZoneStep = 0.3;  // m
 inline constexpr double kMinStep = 0.05;  // m
-inline constexpr double kMaxStep = 0.5;   // m
+inline constexpr double kMaxStep = 1.0;   // m
 inline constexpr double kStepShare = 0.5; // of the step at which a near field could reach 1
 
 // An edge is bisected until the zone point and the point outside are this
@@ -35,8 +35,8 @@ inline constexpr double kExtremeTolerance = 0.002; // m
 // distance from its source, the fastest any part of a wire's field falls;
 // coming closer to a source at `distance` m, such a field would reach 1
 // after distance * (1 - share^(1/3)) m. The march takes kStepShare of that,
-// within kMinStep and kMaxStep.
-double outsideStep(double distance, double share);
+// at least kMinStep and at most `longest`.
+double outsideStep(double distance, double share, double longest);
 
 // Whether a sample lies in the zone: over the limits, or not assessable.
 inline bool inZone(const ZoneSample& s) {
@@ -64,8 +64,9 @@ double groundDistance(const RayLine& line);
 
 class RayMarcher {
   public:
-    RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
-        : field_(field), antenna_(antenna) {}
+    // Steps outside the zone are at most half the field's feature length,
+    // within kMinStep and kMaxStep.
+    RayMarcher(const ZoneField& field, std::span<const Point3> antenna);
 
     // The zone stretches of each task's ray, in order along the ray, their
     // ends within `tolerance` m of the zone's edge.
@@ -80,6 +81,7 @@ class RayMarcher {
 
     const ZoneField& field_;
     std::span<const Point3> antenna_;
+    double longest_; // m: the longest step outside the zone
     std::size_t evaluations_ = 0;
 };
 

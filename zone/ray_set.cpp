@@ -8,14 +8,29 @@ double rayEnd(const RayLine& line, double reach) {
     return std::min(reach, groundDistance(line));
 }
 
-std::size_t RaySet::ray(std::size_t patch, long ip, long iq, double window, double inside) {
+long RaySet::normalQ(std::size_t patch, long ip, long iq) const {
     const Patch& pa = patches_[patch];
     const long spanQ = pa.cellsQ * kFinest;
     if (pa.periodicQ) iq = ((iq % spanQ) + spanQ) % spanQ;
-    const std::uint64_t key = (static_cast<std::uint64_t>(patch) << 48) |
-                              (static_cast<std::uint64_t>(ip) << 24) |
-                              static_cast<std::uint64_t>(iq);
-    if (const auto found = index_.find(key); found != index_.end()) {
+    // A cap's poles are one ray each, whatever the angle psi.
+    if (pa.kind == PatchKind::cap && (ip == 0 || ip == pa.cellsP * kFinest)) iq = 0;
+    return iq;
+}
+
+std::uint64_t RaySet::key(std::size_t patch, long ip, long iq) const {
+    return (static_cast<std::uint64_t>(patch) << 48) | (static_cast<std::uint64_t>(ip) << 24) |
+           static_cast<std::uint64_t>(normalQ(patch, ip, iq));
+}
+
+std::size_t RaySet::find(std::size_t patch, long ip, long iq) const {
+    return index_.at(key(patch, ip, iq));
+}
+
+std::size_t RaySet::ray(std::size_t patch, long ip, long iq, double window, double inside) {
+    const Patch& pa = patches_[patch];
+    iq = normalQ(patch, ip, iq);
+    const std::uint64_t k = key(patch, ip, iq);
+    if (const auto found = index_.find(k); found != index_.end()) {
         const std::size_t i = found->second;
         if (i >= marched_) {
             MarchTask& t = tasks_[i - marched_];
@@ -27,12 +42,12 @@ std::size_t RaySet::ray(std::size_t patch, long ip, long iq, double window, doub
     SearchRay r;
     r.patch = patch;
     r.p = static_cast<double>(ip) / static_cast<double>(pa.cellsP * kFinest);
-    r.q = static_cast<double>(iq) / static_cast<double>(spanQ);
+    r.q = static_cast<double>(iq) / static_cast<double>(pa.cellsQ * kFinest);
     r.line = pa.at(r.p, r.q);
     r.end = rayEnd(r.line, reach_);
     const std::size_t i = rays_.size();
     rays_.push_back(r);
-    index_.emplace(key, i);
+    index_.emplace(k, i);
     tasks_.push_back({r.line, std::max(inside, kRayStart), window, r.end});
     return i;
 }

@@ -42,6 +42,8 @@ class RaySet {
     // zone holds the ray from the wire out to `inside` m, from there on.
     // Asking again for a ray not yet marched widens its window.
     std::size_t ray(std::size_t patch, long ip, long iq, double window, double inside = kRayStart);
+    // The index of a ray added before.
+    std::size_t find(std::size_t patch, long ip, long iq) const;
     // Marches the rays added since the last call, all in one batch.
     void march();
 
@@ -51,6 +53,11 @@ class RaySet {
     double reach() const { return reach_; }
 
   private:
+    // The lattice point's q as its ray is named: wrapped round a periodic
+    // patch, 0 at a cap's poles.
+    long normalQ(std::size_t patch, long ip, long iq) const;
+    std::uint64_t key(std::size_t patch, long ip, long iq) const;
+
     std::span<const Patch> patches_;
     double reach_;
     RayMarcher& marcher_;

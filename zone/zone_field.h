@@ -26,6 +26,11 @@ class ZoneField {
     // lies at least `distance` m from the antenna: how far out the zone can
     // possibly reach.
     virtual double shareBound(double distance) const = 0;
+    // m: the shortest length along which the share may rise above 1 and
+    // fall back again away from the wire, such as a quarter wavelength for
+    // a wire's standing wave. The search steps at most half of it (and at
+    // most kMaxStep) where it sees no zone.
+    virtual double featureLength() const { return 1.0; }
 };
 
 } // namespace kvarn::zone

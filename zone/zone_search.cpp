@@ -59,9 +59,9 @@ struct Corners {
     std::size_t c00, c10, c01, c11; // ray indices: (p0, q0), (p1, q0), (p0, q1), (p1, q1)
 };
 
-Corners cornersOf(RaySet& rays, const Cell& c) {
-    return {rays.ray(c.patch, c.p0, c.q0, 0), rays.ray(c.patch, c.p1, c.q0, 0),
-            rays.ray(c.patch, c.p0, c.q1, 0), rays.ray(c.patch, c.p1, c.q1, 0)};
+Corners cornersOf(const RaySet& rays, const Cell& c) {
+    return {rays.find(c.patch, c.p0, c.q0), rays.find(c.patch, c.p1, c.q0),
+            rays.find(c.patch, c.p0, c.q1), rays.find(c.patch, c.p1, c.q1)};
 }
 
 std::vector<Cell> coarseCells(RaySet& rays) {
@@ -125,7 +125,7 @@ std::vector<Cell> refine(RaySet& rays, std::vector<Cell> cells) {
 
 // One convex piece per cell and stretch: the k-th stretch of each of the
 // cell's rays that has one.
-std::vector<ZonePiece> piecesOf(RaySet& rays, std::span<const Cell> cells) {
+std::vector<ZonePiece> piecesOf(const RaySet& rays, std::span<const Cell> cells) {
     std::vector<ZonePiece> pieces;
     for (const Cell& c : cells) {
         const Corners k = cornersOf(rays, c);
