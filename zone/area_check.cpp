@@ -14,7 +14,7 @@ namespace {
 // The deepest point of a piece outside the boundary need not be one of its
 // corners (a corner of the boundary may jut into the piece, or the piece
 // may lie in a bay of it): it is searched to within this.
-constexpr double kDepthTolerance = 0.005; // m
+constexpr double kDepthTolerance = 0.01; // m
 
 // Signed distance of p from the boundary: positive inside, negative outside
 // (0 on it), with the nearest boundary point.

@@ -75,14 +75,16 @@ bool insidePolygon(std::span<const Point2> polygon, Point2 p) {
 }
 
 EdgePoint nearestOnPolygon(std::span<const Point2> polygon, Point2 p) {
-    EdgePoint best{std::numeric_limits<double>::infinity(), {}};
+    // Compared squared: one square root in all.
+    double nearest = std::numeric_limits<double>::infinity();
+    Point2 at;
     const std::size_t n = polygon.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Point2 q = nearestOnSegment(p, polygon[i], polygon[(i + 1) % n]);
-        const double d = distance(p, q);
-        if (d < best.distance) best = {d, q};
+        const double d2 = (p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y);
+        if (d2 < nearest) nearest = d2, at = q;
     }
-    return best;
+    return {std::sqrt(nearest), at};
 }
 
 } // namespace kvarn::zone
