@@ -142,6 +142,8 @@ void deepen(std::span<const Point2> boundary, std::span<const Point2> hull, Area
 AreaCheck checkArea(const Zone& zone, std::span<const Point2> boundary, double publicHeight) {
     if (!simplePolygon(boundary))
         throw std::invalid_argument("the boundary is not a simple polygon");
+    // A zone that could not be searched must not pass for one inside.
+    if (!zone.problem.empty()) throw std::invalid_argument("the zone was not searched");
     // The part of every piece below the public height, seen from above.
     std::vector<std::vector<Point2>> hulls;
     for (const ZonePiece& piece : zone.pieces) {

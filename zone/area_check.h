@@ -26,8 +26,8 @@ struct AreaCheck {
     std::optional<AreaMargin> margin; // none when no zone lies below the public height
 };
 
-// The check of a searched zone against the boundary, which must be a
-// simplePolygon (else std::invalid_argument).
+// The check of a searched zone (one without a problem) against the
+// boundary, which must be a simplePolygon; else std::invalid_argument.
 AreaCheck checkArea(const Zone& zone, std::span<const Point2> boundary,
                     double publicHeight = kPublicHeight);
 

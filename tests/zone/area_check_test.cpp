@@ -138,6 +138,9 @@ TEST(AreaCheck, BoundariesThatContainTouchAndCrossTheZone) {
     EXPECT_FALSE(above.margin);
     const Polygon bowTie{{0, 0}, {1, 1}, {1, 0}, {0, 1}};
     EXPECT_THROW(checkArea(lowZone, bowTie), std::invalid_argument);
+    Zone unsearched;
+    unsearched.problem = "no bound";
+    EXPECT_THROW(checkArea(unsearched, rectangle(0, 0, 1, 1)), std::invalid_argument);
 }
 
 TEST(AreaCheck, TouchingCountsAsLeavingAndMarginsAreExact) {
