@@ -1,7 +1,8 @@
 #pragma once
 // Marching along rays: where a ray is inside the zone, found by samples
-// outward from the wire and edges refined by bisection. Many rays march in
-// step, so that each round of samples goes to the field in one batch.
+// outward from the wire, its edges narrowed by bisection or by a guess from
+// the shares on both sides. Many rays march in step, so that each round of
+// samples goes to the field in one batch.
 
 #include <cstddef>
 #include <span>
