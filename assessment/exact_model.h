@@ -27,10 +27,11 @@ class ExactBandModel : public BandFieldModel {
     std::unique_ptr<BandFieldModel> atPower(double transmitterWatts) const override;
 
     double feedPower() const { return feedPower_; } // W
-
-  private:
+    // What the kernel reads for points at this height: the elements with
+    // their currents at this model's power.
     PointInputs inputs(double height) const;
 
+  private:
     const Station& station_;
     Band band_;
     ReportStreams* reports_;

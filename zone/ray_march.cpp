@@ -1,0 +1,197 @@
+#include "zone/ray_march.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace kvarn::zone {
+
+namespace {
+
+// Where a ray crosses the zone's edge: between a zone point and one outside.
+struct Bracket {
+    std::size_t task = 0;
+    double zone = 0, out = 0; // m along the ray
+    ZoneSample atZone, atOut; // the samples there
+    bool halve = false;       // the last guess did not halve it: bisect next
+};
+
+// Where the share reaches 1 between the ends of the bracket, guessed from
+// the shares there as if it changed as a power of the distance along the
+// ray; NaN where an end has no share to go by.
+double guess(const Bracket& b) {
+    if (!b.atZone.holds || !b.atOut.holds || !(b.atOut.share > 0) || !(b.atZone.share > 1))
+        return NAN;
+    const double high = std::log(b.atZone.share), low = std::log(b.atOut.share);
+    return b.zone + high / (high - low) * (b.out - b.zone);
+}
+
+// The march of one ray.
+struct Walk {
+    double next = 0;     // m: the next sample
+    double stop = 0;     // m: the last sample, unless the zone goes on there
+    double last = 0;     // m: the last sample taken
+    bool lastIn = false; // whether it lies in the zone
+    ZoneSample lastSample;
+    bool startsIn = false;
+    bool started = false;
+};
+
+} // namespace
+
+double outsideStep(double distance, double share, double longest) {
+    const double room = distance * (1 - std::cbrt(std::max(share, 0.0)));
+    return std::clamp(kStepShare * room, kMinStep, longest);
+}
+
+RayMarcher::RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
+    : field_(field), antenna_(antenna) {
+    const double half = 0.5 * field.featureLength();
+    longest_ = std::isfinite(half) ? std::clamp(half, kMinStep, kMaxStep) : kMinStep;
+}
+
+double groundDistance(const RayLine& line) {
+    if (line.direction.z >= 0) return std::numeric_limits<double>::infinity();
+    return std::max(line.origin.z, 0.0) / -line.direction.z;
+}
+
+void RayMarcher::evaluate(std::span<const Point3> points, std::span<ZoneSample> out) {
+    field_.evaluate(points, out);
+    evaluations_ += points.size();
+}
+
+std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTask> tasks,
+                                                        double tolerance) {
+    std::vector<std::vector<ZoneStretch>> stretches(tasks.size());
+    std::vector<Walk> walks(tasks.size());
+    std::vector<std::size_t> active;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        const MarchTask& t = tasks[i];
+        const double end = std::min(t.end, groundDistance(t.line));
+        if (!(end >= t.from)) continue; // nothing of the ray above the ground
+        walks[i].next = t.from;
+        walks[i].stop = std::clamp(t.window, t.from, end);
+        active.push_back(i);
+    }
+
+    // Samples outward, every ray of the round in one batch.
+    std::vector<Bracket> brackets;
+    std::vector<Point3> points;
+    std::vector<ZoneSample> samples;
+    while (!active.empty()) {
+        points.clear();
+        for (std::size_t i : active)
+            points.push_back(tasks[i].line.at(walks[i].next));
+        samples.assign(points.size(), {});
+        evaluate(points, samples);
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < active.size(); ++k) {
+            const std::size_t i = active[k];
+            Walk& w = walks[i];
+            const bool in = inZone(samples[k]);
+            const double r = w.next;
+            if (!w.started)
+                w.startsIn = in, w.started = true;
+            else if (in != w.lastIn)
+                brackets.push_back(in ? Bracket{i, r, w.last, samples[k], w.lastSample}
+                                      : Bracket{i, w.last, r, w.lastSample, samples[k]});
+            w.last = r;
+            w.lastIn = in;
+            w.lastSample = samples[k];
+            if (r >= w.stop) {
+                // A window that ends inside the zone goes on to the ray's end.
+                const double end = std::min(tasks[i].end, groundDistance(tasks[i].line));
+                if (in && w.stop < end)
+                    w.stop = end;
+                else
+                    continue; // done
+            }
+            const double step = tasks[i].step > 0 ? tasks[i].step
+                                : in              ? kZoneStep
+                                     : outsideStep(distanceToPolyline(antenna_, points[k]),
+                                                   samples[k].share, longest_);
+            w.next = std::min(r + step, w.stop);
+            active[kept++] = i;
+        }
+        active.resize(kept);
+    }
+
+    // Every edge narrowed down, again in batches. Where both ends have a
+    // share, two points tolerance apart round the guessed crossing settle
+    // it at once if the guess is good; else, and where an end has no share,
+    // the bracket is halved.
+    std::vector<std::size_t> open;
+    for (std::size_t b = 0; b < brackets.size(); ++b)
+        if (std::abs(brackets[b].zone - brackets[b].out) > tolerance) open.push_back(b);
+    std::vector<std::size_t> firstPoint;
+    while (!open.empty()) {
+        points.clear();
+        firstPoint.clear();
+        std::vector<std::array<double, 2>> probes(open.size());
+        for (std::size_t k = 0; k < open.size(); ++k) {
+            const Bracket& b = brackets[open[k]];
+            const double g = b.halve ? NAN : guess(b);
+            const double width = std::abs(b.out - b.zone), toward = b.out > b.zone ? 1 : -1;
+            std::array<double, 2>& at = probes[k];
+            if (std::isnan(g)) {
+                at = {0.5 * (b.zone + b.out), NAN};
+            } else {
+                // Both probes strictly inside, in order from the zone end.
+                const double offset =
+                    std::clamp(toward * (g - b.zone), 0.25 * tolerance, width - 0.75 * tolerance);
+                at = {b.zone + toward * (offset - 0.5 * tolerance),
+                      b.zone + toward * (offset + 0.5 * tolerance)};
+                if (toward * (at[0] - b.zone) <= 0) at = {at[1], NAN};
+            }
+            firstPoint.push_back(points.size());
+            for (double r : at)
+                if (!std::isnan(r)) points.push_back(tasks[b.task].line.at(r));
+        }
+        samples.assign(points.size(), {});
+        evaluate(points, samples);
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < open.size(); ++k) {
+            Bracket& b = brackets[open[k]];
+            const double before = std::abs(b.out - b.zone);
+            // The first probe from the zone end that lies outside the zone
+            // ends the bracket; the probes before it are zone points.
+            for (int j = 0; j < 2 && !std::isnan(probes[k][static_cast<std::size_t>(j)]); ++j) {
+                const ZoneSample& s = samples[firstPoint[k] + static_cast<std::size_t>(j)];
+                const double r = probes[k][static_cast<std::size_t>(j)];
+                if (inZone(s)) {
+                    b.zone = r, b.atZone = s;
+                } else {
+                    b.out = r, b.atOut = s;
+                    break;
+                }
+            }
+            b.halve = std::abs(b.out - b.zone) > 0.5 * before;
+            if (std::abs(b.zone - b.out) > tolerance) open[kept++] = open[k];
+        }
+        open.resize(kept);
+    }
+
+    // The stretches: the edges of a ray come in order along it, each one
+    // an entry or an exit.
+    std::vector<double> startOf(tasks.size(), 0);
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+        if (walks[i].started && walks[i].startsIn) startOf[i] = tasks[i].from;
+    std::vector<bool> inside(tasks.size(), false);
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+        inside[i] = walks[i].started && walks[i].startsIn;
+    for (const Bracket& b : brackets) {
+        if (b.zone < b.out) {
+            stretches[b.task].push_back({startOf[b.task], b.zone});
+            inside[b.task] = false;
+        } else {
+            startOf[b.task] = b.zone;
+            inside[b.task] = true;
+        }
+    }
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+        if (inside[i]) stretches[i].push_back({startOf[i], walks[i].last});
+    return stretches;
+}
+
+} // namespace kvarn::zone
