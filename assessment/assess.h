@@ -41,6 +41,8 @@ struct AssessOptions {
     std::function<void(long done, long total)> progress;
     // Makes each band's field model; empty: bandModel, the station's own.
     ModelMaker model;
+    // Projects each band's zone for the drawings.
+    bool zoneOutlines = false;
 };
 
 Assessment assessStation(const Station& station, const AssessOptions& options,

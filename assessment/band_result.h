@@ -28,6 +28,46 @@ struct ExposurePoint {
     double percent = 0;              // the larger share of E and H of their limits
 };
 
+// A point of the zone and the value it reaches (a distance or a height).
+struct ZoneExtreme {
+    double value = 0; // m
+    Point3 at;        // m
+};
+
+// Outlines of a projection of the zone: closed polygons in the view's two
+// coordinates (x y from above; y z looking along x; x z looking along y).
+using ZoneOutlines = std::vector<std::vector<std::pair<double, double>>>;
+
+// The three-dimensional zone of a band: every point at or above the ground
+// where E or H exceeds its limit or the model cannot assess it.
+struct ZoneResult {
+    std::string problem;            // why it could not be searched; empty when it was
+    bool empty = true;              // no such point: the extremes are 0
+    ZoneExtreme safetyDistance;     // the largest distance from the antenna
+    ZoneExtreme horizontalDistance; // the largest distance from the antenna's plan, from above
+    ZoneExtreme lowest;             // the lowest height it reaches
+    double reach = 0;               // m: the search went out this far
+    // For the drawings, when asked for.
+    ZoneOutlines top, topBelow, alongX, alongY;
+};
+
+// The zone against the controllable area of a site.
+struct AreaResult {
+    bool inside = true;                                 // the zone lies in the controllable area
+    std::optional<double> margin;                       // m, negative when it crosses; none when no
+                                                        // zone lies below the public height
+    std::pair<double, double> zonePoint, boundaryPoint; // where the margin is smallest, x y
+};
+
+// A named place on one band.
+struct PlaceResult {
+    std::string name;
+    Point3 at;
+    FieldValue field;
+    double ePercent = 0, hPercent = 0; // of the limits
+    bool over = false;                 // a limit exceeded, or the model cannot assess it
+};
+
 struct BandResult {
     Band band;
     std::size_t index = 0;              // of the band in the station file, from 0
@@ -36,15 +76,18 @@ struct BandResult {
     FieldPeak e;                        // V/m
     FieldPeak h;                        // A/m
     long tooClosePoints = 0;            // points the model cannot assess: they count as over
-    bool complies = true;               // both peaks at most 100 %, and no point too close
+    bool complies = true;               // with a site: the zone inside the controllable area
+                                        // with a margin; without: both peaks at most 100 %
+                                        // and no grid point too close
     double highestPower = 0;            // W at the transmitter at which every assessable
                                         // point keeps its limits, rounded down as shown;
                                         // infinite: no field at all; NaN: no point assessable
-    double safetyDistance = 0;          // m from the wire of the farthest point over a limit
-    bool zoneOnEdge = false;            // such a point lies on the grid's edge: a lower bound
     std::vector<ExposurePoint> highest; // the ten highest points, highest first
     FieldMap map;                       // the worst share over the heights, point by point
     std::optional<FeedFacts> feed;      // as a model that solves the antenna found it
+    ZoneResult zone;                    // in three dimensions
+    std::optional<AreaResult> area;     // with a site
+    std::vector<PlaceResult> places;    // the station's places, in order
     std::string stop;                   // why the computation stopped; empty when it did not
 
     // No point over a limit, but points too close to assess.
@@ -53,10 +96,13 @@ struct BandResult {
 
 struct Assessment {
     std::vector<BandResult> bands;
-    double safetyDistance = 0; // m, the largest over the bands
-    bool zoneOnEdge = false;   // that distance is a lower bound
-    bool complies = true;      // every band complies
-    bool stopped = false;      // some band's computation stopped
+    double safetyDistance = 0;     // m, the largest over the bands' zones
+    double horizontalDistance = 0; // m, likewise
+    std::optional<double> lowest;  // m, the lowest any zone reaches; none without a zone
+    bool insideArea = true;        // with a site: every zone in the controllable area
+    std::optional<double> margin;  // m, the smallest over the bands, with a site
+    bool complies = true;          // every band complies
+    bool stopped = false;          // some band's computation stopped
 };
 
 } // namespace kvarn

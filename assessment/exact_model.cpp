@@ -1,10 +1,17 @@
 #include "assessment/exact_model.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 #include <optional>
 #include <sstream>
+#include <thread>
 #include <vector>
 
+#include "assessment/dipole_bound.h"
 #include "assessment/power_chain.h"
+#include "field/constants.h"
 #include "field/discretize.h"
 #include "field/fast_kernel.h"
 #include "field/frequency.h"
@@ -16,6 +23,9 @@ namespace kvarn {
 namespace {
 
 constexpr ModeSet kFieldModes = modeBit('E') | modeBit('M');
+// Fewer points than this are computed on one thread: starting threads would
+// cost more than the points.
+constexpr std::size_t kThreadedPoints = 64;
 
 // A point of the kernel as the assessment takes it: H in A/m, not in the
 // interactive unit of 10 mA/m.
@@ -101,18 +111,54 @@ PlaneOutcome ExactBandModel::scanPlane(const GridAxes& axes, double height,
 }
 
 void ExactBandModel::evaluate(std::span<const Point3> points, std::span<FieldValue> out) const {
-    // The kernel takes the height of its points from its inputs: one model
-    // per run of points at the same height.
-    std::optional<FastModel> model;
-    double height = 0;
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        if (!model || points[k].z != height) {
-            height = points[k].z;
-            model.emplace(inputs(height), kFieldModes);
+    // The kernel takes the height of its points from its inputs: points of
+    // equal height share one model, and each thread takes a run of the
+    // points in height order, each point computed whole by one of them.
+    std::vector<std::size_t> order(points.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return points[a].z < points[b].z; });
+    auto run = [&](std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last;) {
+            const double z = points[order[i]].z;
+            const FastModel model(inputs(z), kFieldModes);
+            for (; i < last && points[order[i]].z == z; ++i) {
+                const ComputedPoint p = model.point(points[order[i]].x, points[order[i]].y);
+                out[order[i]] = p.cthElement != 0 ? FieldValue{0, 0, false} : fieldOf(p.result);
+            }
         }
-        const ComputedPoint p = model->point(points[k].x, points[k].y);
-        out[k] = p.cthElement != 0 ? FieldValue{0, 0, false} : fieldOf(p.result);
+    };
+    const std::size_t n = points.size();
+    const std::size_t threads = n < kThreadedPoints ? 1 : std::min<std::size_t>(scanThreads(), n);
+    std::vector<std::jthread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back(run, n * t / threads, n * (t + 1) / threads);
+    run(0, n / threads);
+}
+
+FieldBound ExactBandModel::boundBeyond(double distance) const {
+    // Within 2.1 m of an element centre (on the wire) a point does not
+    // hold, and counts as over the limits.
+    if (distance <= static_cast<double>(kTooClose) * (1 + 1e-9)) {
+        constexpr double kAny = std::numeric_limits<double>::infinity();
+        return {kAny, kAny};
     }
+    // The elements are the short current elements of the bound, each of
+    // moment current * length over the program's 4 pi, with the program's
+    // own constants.
+    double moments = 0;
+    for (std::size_t i = 1; i <= count_; ++i) {
+        const AntennaElement& e = (*table_)[i];
+        moments += std::abs(e.current * e.length) / static_cast<double>(kFourPi);
+    }
+    return dipoleBound(moments, static_cast<double>(kTwoPi) / lambda_,
+                       omega_ * static_cast<double>(kEpsilon0), distance);
+}
+
+double ExactBandModel::featureLength() const {
+    return std::min(lambda_,
+                    modelWavelength(exactModel(station_.model), lambda_, station_.wireLength)) /
+           4;
 }
 
 std::unique_ptr<BandFieldModel> ExactBandModel::atPower(double transmitterWatts) const {

@@ -25,6 +25,11 @@ class ExactBandModel : public BandFieldModel {
                            std::span<PlaneSink* const> sinks) override;
     void evaluate(std::span<const Point3> points, std::span<FieldValue> out) const override;
     std::unique_ptr<BandFieldModel> atPower(double transmitterWatts) const override;
+    FieldBound boundBeyond(double distance) const override;
+    // A quarter wavelength, from a node of the standing wave to its crest
+    // (of the shorter of the real wavelength and the one the model lays its
+    // current with).
+    double featureLength() const override;
 
     double feedPower() const { return feedPower_; } // W
     // What the kernel reads for points at this height: the elements with

@@ -64,6 +64,11 @@ class ReportStreams {
     virtual void close(double height, char mode) = 0;
 };
 
+// Upper bounds of the fields, V/m and A/m RMS.
+struct FieldBound {
+    double e = 0, h = 0;
+};
+
 // What a model that solves the antenna knows of its feed.
 struct FeedFacts {
     double resistance = 0; // ohm
@@ -88,6 +93,14 @@ class BandFieldModel {
     virtual void evaluate(std::span<const Point3> points, std::span<FieldValue> out) const = 0;
     // The same model at another transmitter power (W), writing no reports.
     virtual std::unique_ptr<BandFieldModel> atPower(double transmitterWatts) const = 0;
+    // Bounds of E and H at every point at or above the ground that lies at
+    // least `distance` m from the antenna: how far a field over a limit can
+    // reach (the three-dimensional zone is searched out to there). Infinite
+    // where points may lie that the model cannot assess: they count as over.
+    virtual FieldBound boundBeyond(double distance) const = 0;
+    // m: the shortest length along which the field may rise and fall again
+    // away from the antenna (a quarter of the wavelength of its current).
+    virtual double featureLength() const = 0;
 };
 
 } // namespace kvarn

@@ -1,9 +1,12 @@
 #include "assessment/mom_model.h"
 
 #include <cmath>
+#include <limits>
+#include <numbers>
 #include <stdexcept>
 #include <vector>
 
+#include "assessment/dipole_bound.h"
 #include "assessment/power_chain.h"
 #include "station/moment_spec.h"
 
@@ -14,10 +17,13 @@ namespace {
 // Points computed at once: a plane is handed over in pieces of whole rows,
 // so that memory stays small on any grid while every core has work.
 constexpr std::size_t kPiecePoints = 16384;
+constexpr double kSpeedOfLight = 299792458;    // m/s
+constexpr double kEpsilon0 = 8.8541878128e-12; // F/m
 
 } // namespace
 
-MomBandModel::MomBandModel(const Station& station, const Band& band, double power) : band_(band) {
+MomBandModel::MomBandModel(const Station& station, const Band& band, double power)
+    : band_(band), overGround_(station.ground != GroundKind::free) {
     band_.power = power;
     feedPower_ = feedPower(band_);
     solvedFeedPower_ = feedPower_;
@@ -28,9 +34,9 @@ MomBandModel::MomBandModel(const Station& station, const Band& band, double powe
 }
 
 MomBandModel::MomBandModel(std::shared_ptr<const mom::WireAnalysis> solved, double solvedFeedPower,
-                           double feedPower)
+                           double feedPower, bool overGround)
     : solved_(std::move(solved)), solvedFeedPower_(solvedFeedPower), feedPower_(feedPower),
-      scale_(std::sqrt(feedPower / solvedFeedPower)) {}
+      scale_(std::sqrt(feedPower / solvedFeedPower)), overGround_(overGround) {}
 
 std::optional<FeedFacts> MomBandModel::feed() const {
     const mom::FeedSummary& s = solved_->summary;
@@ -91,7 +97,30 @@ std::unique_ptr<BandFieldModel> MomBandModel::atPower(double transmitterWatts) c
     Band atPower = band_;
     atPower.power = transmitterWatts;
     return std::unique_ptr<BandFieldModel>(
-        new MomBandModel(solved_, solvedFeedPower_, feedPower(atPower)));
+        new MomBandModel(solved_, solvedFeedPower_, feedPower(atPower), overGround_));
+}
+
+FieldBound MomBandModel::boundBeyond(double distance) const {
+    // Nearer than this a point may not hold, and counts as over the limits.
+    if (distance < solved_->field->holdsBeyond()) {
+        constexpr double kAny = std::numeric_limits<double>::infinity();
+        return {kAny, kAny};
+    }
+    // Peak moments to RMS, and over 4 pi as the element's fields take them.
+    // A point above the ground is at least as far from an image as from its
+    // segment, so the images at most double the bound.
+    double moments = 0;
+    for (double m : solved_->field->currentMomentBounds())
+        moments += m;
+    moments *= scale_ / std::sqrt(2.0) / (4 * std::numbers::pi) * (overGround_ ? 2 : 1);
+    const double lambda = solved_->field->wavelength();
+    const double k = 2 * std::numbers::pi / lambda;
+    const double omegaEps0 = k * kSpeedOfLight * kEpsilon0;
+    return dipoleBound(moments, k, omegaEps0, distance);
+}
+
+double MomBandModel::featureLength() const {
+    return solved_->field->wavelength() / 4;
 }
 
 } // namespace kvarn

@@ -23,17 +23,22 @@ class MomBandModel : public BandFieldModel {
                            std::span<PlaneSink* const> sinks) override;
     void evaluate(std::span<const Point3> points, std::span<FieldValue> out) const override;
     std::unique_ptr<BandFieldModel> atPower(double transmitterWatts) const override;
+    // The segments' current moments as short current elements, their
+    // images' too over a ground.
+    FieldBound boundBeyond(double distance) const override;
+    double featureLength() const override;
 
   private:
     // The same solution at another power: fields scale with its square root.
     MomBandModel(std::shared_ptr<const mom::WireAnalysis> solved, double solvedFeedPower,
-                 double feedPower);
+                 double feedPower, bool overGround);
 
     std::shared_ptr<const mom::WireAnalysis> solved_; // at solvedFeedPower_
     Band band_;
     double solvedFeedPower_ = 0; // W
     double feedPower_ = 0;       // W, what this model radiates
     double scale_ = 1;           // of the solved fields
+    bool overGround_ = false;    // the images add their fields
 };
 
 } // namespace kvarn

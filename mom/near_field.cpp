@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "mom/constants.h"
 #include "mom/threads.h"
 
 namespace kvarn::mom {
@@ -74,6 +75,26 @@ FieldPoint NearField::at(Vec3 p) const {
 void NearField::evaluate(std::span<const Vec3> points, std::span<FieldPoint> out,
                          unsigned threads) const {
     parallelFor(points.size(), threads, [&](std::size_t i) { out[i] = at(points[i]); });
+}
+
+std::vector<double> NearField::currentMomentBounds() const {
+    std::vector<double> moments;
+    for (std::size_t j = 0; j < segs_.size(); ++j) {
+        const SegmentCurrent& c = currents_[j];
+        // segs_ in wavelengths: k (l / 2) = pi l.
+        const double largest = std::abs(c.a) +
+                               std::abs(c.b) * std::sin(std::min(kPi * segs_[j].length, kPi / 2)) +
+                               std::abs(c.c);
+        moments.push_back(largest * segments_[j].length);
+    }
+    return moments;
+}
+
+double NearField::holdsBeyond() const {
+    double d = std::max(kHoldsFeedSegments * feedLength_, kHoldsWireRadii * radius_);
+    for (double l : endLengths_)
+        d = std::max(d, kHoldsEndSegments * l);
+    return d;
 }
 
 } // namespace kvarn::mom

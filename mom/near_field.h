@@ -46,6 +46,17 @@ class NearField {
     // a field at all).
     bool holds(Vec3 p) const;
 
+    // Of each segment an upper bound of the integral of |I(s)| ds along it,
+    // A m (peak): with I(s) = A + B sin(k (s - s_c)) + C cos(k (s - s_c)),
+    // |I| <= |A| + |B| sin(k l / 2) + |C| on a segment of length l. A far
+    // point's field is bounded by these moments (the zone search's outer
+    // bound).
+    std::vector<double> currentMomentBounds() const;
+    // m: every point at least this far from the wire holds (the largest of
+    // the distances holds() keeps from the feed, the free ends and the wire).
+    double holdsBeyond() const;
+    double wavelength() const { return wavelength_; } // m
+
   private:
     std::vector<SegmentInWavelengths> segs_;
     std::vector<Segment> segments_; // m

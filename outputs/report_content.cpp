@@ -209,8 +209,10 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
         return p;
     }
     p.blocks.push_back(ReportMap{b.map, kMapHeight});
-    std::string distance = format("%.1f m from the wire", b.safetyDistance);
-    if (b.zoneOnEdge) distance += "; a lower bound: the zone reaches the edge of the grid";
+    const std::array<std::string, kZoneColumns> zone = zoneCells(b);
+    std::string distance = zone[1] + " from the antenna in any direction; from above " + zone[2] +
+                           " from the wire; lowest " + zone[3] + " above the ground";
+    if (!b.zone.problem.empty()) distance = "not known: " + b.zone.problem;
     p.blocks.push_back(ReportFacts{{
         {"Verdict", b.complies         ? "complies"
                     : b.onlyTooClose() ? "does not comply: " + tooCloseText(b.tooClosePoints)

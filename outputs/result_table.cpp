@@ -3,6 +3,7 @@
 #include "assessment/power_chain.h"
 #include "station/model_names.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -42,6 +43,7 @@ std::string powerText(double watts) {
 std::string verdictWord(const BandResult& b) {
     if (!b.stop.empty()) return "stopped";
     if (b.complies) return "complies";
+    if (b.area) return b.zone.problem.empty() ? "LEAVES AREA" : "NO ZONE";
     return b.onlyTooClose() ? "TOO CLOSE" : "EXCEEDS";
 }
 
@@ -59,15 +61,53 @@ std::array<std::string, kResultColumns> resultCells(const BandResult& b) {
         format("%.3f A/m", b.limits.h),
         assessed ? format("%.1f %%", b.e.percent) : "-",
         assessed ? format("%.1f %%", b.h.percent) : "-",
-        format("%.1f m", b.safetyDistance) + (b.zoneOnEdge ? "+" : ""),
+        b.zone.problem.empty() ? format("%.1f m", b.zone.safetyDistance.value) : "-",
         powerText(b.highestPower),
         verdictWord(b),
     };
 }
 
 std::string safetyDistanceLine(const Station& station, const Assessment& assessment) {
-    return "Overall safety distance: " + format("%.1f m", assessment.safetyDistance) +
-           " from the wire (resolution: the grid step, " + format("%g m", station.grid.step) + ").";
+    std::string line = "Overall safety distance: " + format("%.2f m", assessment.safetyDistance) +
+                       " from the antenna in any direction; seen from above " +
+                       format("%.2f m", assessment.horizontalDistance) + " from the wire";
+    if (assessment.lowest)
+        line += "; the zone reaches down to " + format("%.2f m", *assessment.lowest) +
+                " above the ground";
+    line += ".";
+    if (isExact(station.model))
+        line += " The exact model cannot assess points within 2.1 m of its elements: its zone is "
+                "never thinner than that.";
+    return line;
+}
+
+std::string criterionLine(const Station& station) {
+    if (station.site)
+        return "Criterion: every band's zone lies inside the controllable area (the plot at any "
+               "height, outside it from " +
+               format("%g m", station.site->publicHeight) +
+               " above the ground up) and touches its boundary nowhere.";
+    return "Criterion: no point of the grid exceeds a limit or lies too close to the antenna to "
+           "assess (give a [site] to judge the zone against the controllable area).";
+}
+
+const std::array<const char*, kZoneColumns> kZoneHeadings = {
+    "frequency", "safety", "horizontal", "lowest", "inside the area", "margin"};
+
+std::array<std::string, kZoneColumns> zoneCells(const BandResult& b) {
+    const ZoneResult& z = b.zone;
+    const bool known = z.problem.empty() && b.stop.empty();
+    std::string inside = "-", margin = "-";
+    if (b.area && known) {
+        inside = b.area->inside ? "yes" : "NO";
+        margin = b.area->margin ? format("%.2f m", *b.area->margin) : "no zone below";
+    }
+    return {format("%.3f MHz", b.band.frequency),
+            known ? format("%.2f m", z.safetyDistance.value) : "-",
+            known ? format("%.2f m", z.horizontalDistance.value) : "-",
+            known && !z.empty ? format("%.2f m", z.lowest.value) : "-",
+            inside,
+            margin};
 }
 
 std::vector<std::string> bandRemarks(const Assessment& assessment) {
@@ -84,10 +124,8 @@ std::vector<std::string> bandRemarks(const Assessment& assessment) {
                                    ? " No point of the grid could be assessed."
                                    : " \"max power\" is the power at which the points that "
                                      "could be assessed reach their limits."));
-        if (b.zoneOnEdge)
-            remarks.push_back(band + ": points over a limit lie on the edge of the grid, so the "
-                                     "grid does not enclose the zone and its safety distance is a "
-                                     "lower bound (marked +); enlarge the grid.");
+        if (!b.zone.problem.empty())
+            remarks.push_back(band + ": the zone could not be searched: " + b.zone.problem + ".");
     }
     return remarks;
 }
@@ -112,6 +150,28 @@ std::array<std::string, kFeedColumns> feedCells(const BandResult& b) {
                 format("%.1f ohm", std::fabs(f.reactance)),
             f.swr < 100 ? format("%.2f", f.swr) : std::string("above 100"),
             std::to_string(f.segments), format("%.2f A", f.maxCurrent)};
+}
+
+const std::array<const char*, kPlaceColumns> kPlaceHeadings = {"place", "frequency", "E", "H",
+                                                               "E %",   "H %",       ""};
+
+std::array<std::string, kPlaceColumns> placeCells(const BandResult& b, const PlaceResult& p) {
+    if (!p.field.holds)
+        return {p.name, format("%.3f MHz", b.band.frequency), "-", "-", "-", "-", "OVER"};
+    return {p.name,
+            format("%.3f MHz", b.band.frequency),
+            format("%.2f V/m", p.field.e),
+            format("%.4f A/m", p.field.h),
+            format("%.1f %%", p.ePercent),
+            format("%.1f %%", p.hPercent),
+            p.over ? "OVER" : "ok"};
+}
+
+std::size_t printedWidth(const std::string& text) {
+    // Characters, not bytes: a name may hold umlauts.
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+    }));
 }
 
 std::string stationLine(const Station& station) {
@@ -158,7 +218,42 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
                 out += padded(cells[k], feedWidths[k]) + (k + 1 < kFeedColumns ? " " : "\n");
         }
     }
+    {
+        const std::size_t zoneWidths[kZoneColumns] = {11, 9, 11, 9, 16, 14};
+        const std::size_t columns = station.site ? kZoneColumns : kZoneColumns - 2;
+        out += "\n";
+        for (std::size_t k = 0; k < columns; ++k)
+            out += padded(kZoneHeadings[k], zoneWidths[k]) + (k + 1 < columns ? " " : "\n");
+        for (const BandResult& b : assessment.bands) {
+            const std::array<std::string, kZoneColumns> cells = zoneCells(b);
+            for (std::size_t k = 0; k < columns; ++k)
+                out += padded(cells[k], zoneWidths[k]) + (k + 1 < columns ? " " : "\n");
+        }
+    }
+    if (!station.places.empty()) {
+        out += "\nPlaces:\n";
+        // The names left-aligned, the figures right-aligned.
+        const std::size_t placeWidths[kPlaceColumns] = {40, 11, 11, 11, 8, 8, 5};
+        const auto name = [&](const std::string& text) {
+            const std::size_t width = printedWidth(text);
+            return "  " + text +
+                   std::string(width < placeWidths[0] ? placeWidths[0] - width : 1, ' ');
+        };
+        out += name(kPlaceHeadings[0]);
+        for (std::size_t k = 1; k < kPlaceColumns; ++k)
+            out += " " + padded(kPlaceHeadings[k], placeWidths[k]);
+        out += "\n";
+        for (const BandResult& b : assessment.bands)
+            for (const PlaceResult& place : b.places) {
+                const std::array<std::string, kPlaceColumns> cells = placeCells(b, place);
+                out += name(cells[0]);
+                for (std::size_t k = 1; k < kPlaceColumns; ++k)
+                    out += " " + padded(cells[k], placeWidths[k]);
+                out += "\n";
+            }
+    }
     out += "\n" + safetyDistanceLine(station, assessment) + "\n";
+    out += criterionLine(station) + "\n";
     for (const std::string& remark : bandRemarks(assessment))
         out += remark + "\n";
     out += std::string(kResultNote) + "\n";

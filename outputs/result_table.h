@@ -27,6 +27,25 @@ std::array<std::string, kFeedColumns> feedCells(const BandResult& band);
 // The station in one line: its wire, the model and the ground, the limits.
 std::string stationLine(const Station& station);
 
+// The three-dimensional zone of each band: safety distance, horizontal
+// distance, lowest height, and with a site whether it lies in the
+// controllable area and its margin.
+inline constexpr std::size_t kZoneColumns = 6;
+extern const std::array<const char*, kZoneColumns> kZoneHeadings;
+std::array<std::string, kZoneColumns> zoneCells(const BandResult& band);
+
+// A named place on a band: name, frequency, E, H, their shares, "ok" or
+// "OVER" (a limit exceeded, or a point the model cannot assess).
+inline constexpr std::size_t kPlaceColumns = 7;
+extern const std::array<const char*, kPlaceColumns> kPlaceHeadings;
+std::array<std::string, kPlaceColumns> placeCells(const BandResult& band, const PlaceResult& place);
+// Its width on a terminal: characters, not bytes.
+std::size_t printedWidth(const std::string& text);
+
+// Which criterion the verdict follows: the controllable area with a site,
+// the grid without one.
+std::string criterionLine(const Station& station);
+
 // "Overall safety distance: 3.5 m from the wire (resolution: ...)."
 std::string safetyDistanceLine(const Station& station, const Assessment& assessment);
 

@@ -61,6 +61,33 @@ Json stationJson(const Station& s) {
     return station;
 }
 
+Json pointJson(const Point3& p) {
+    return {p.x, p.y, p.z};
+}
+
+// The zone's keys, the same for a band and for the station.
+void zoneJson(Json& out, const ZoneResult& z, const std::optional<AreaResult>& area) {
+    if (!z.problem.empty()) {
+        out["zone_not_searched"] = z.problem;
+        return;
+    }
+    out["safety_distance_m"] = z.safetyDistance.value;
+    out["safety_distance_point_m"] = pointJson(z.safetyDistance.at);
+    out["horizontal_distance_m"] = z.horizontalDistance.value;
+    out["horizontal_distance_point_m"] = pointJson(z.horizontalDistance.at);
+    out["zone_lowest_m"] = z.empty ? Json(nullptr) : Json(z.lowest.value);
+    out["zone_reach_m"] = z.reach;
+    if (area) {
+        out["zone_inside_controllable_area"] = area->inside;
+        out["margin_m"] = area->margin ? Json(*area->margin) : Json(nullptr);
+        if (area->margin) {
+            out["margin_zone_point_m"] = {area->zonePoint.first, area->zonePoint.second};
+            out["margin_boundary_point_m"] = {area->boundaryPoint.first,
+                                              area->boundaryPoint.second};
+        }
+    }
+}
+
 Json bandJson(const BandResult& b) {
     Json highest = Json::array();
     for (const ExposurePoint& p : b.highest)
@@ -82,9 +109,21 @@ Json bandJson(const BandResult& b) {
                  {"verdict", verdictWord(b)},
                  {"too_close_points", b.tooClosePoints},
                  {"highest_compliant_power_W", number(b.highestPower)},
-                 {"safety_distance_m", b.safetyDistance},
-                 {"safety_distance_is_lower_bound", b.zoneOnEdge},
                  {"highest_points", highest}};
+    zoneJson(band, b.zone, b.area);
+    if (!b.places.empty()) {
+        Json places = Json::array();
+        for (const PlaceResult& p : b.places)
+            places.push_back({{"name", p.name},
+                              {"at_m", {p.at.x, p.at.y, p.at.z}},
+                              {"E_V_per_m", p.field.holds ? Json(p.field.e) : Json(nullptr)},
+                              {"H_A_per_m", p.field.holds ? Json(p.field.h) : Json(nullptr)},
+                              {"E_percent", p.field.holds ? Json(p.ePercent) : Json(nullptr)},
+                              {"H_percent", p.field.holds ? Json(p.hPercent) : Json(nullptr)},
+                              {"model_holds", p.field.holds},
+                              {"over", p.over}});
+        band["places"] = places;
+    }
     if (b.feed) {
         band["feed_resistance_ohm"] = b.feed->resistance;
         band["feed_reactance_ohm"] = b.feed->reactance;
@@ -115,7 +154,7 @@ std::string summaryJson(const Station& station, const Assessment& assessment,
     Json written = Json::array();
     for (const WrittenFile& f : files)
         written.push_back(fileJson(f));
-    const Json summary = {
+    Json summary = {
         {"program", "kvarn"},
         {"version", KVARN_VERSION},
         {"station", stationJson(station)},
@@ -125,12 +164,17 @@ std::string summaryJson(const Station& station, const Assessment& assessment,
           {"source", limitSetSource(station.limits)}}},
         {"bands", bands},
         {"safety_distance_m", assessment.safetyDistance},
-        {"safety_distance_is_lower_bound", assessment.zoneOnEdge},
-        {"resolution_m", station.grid.step},
+        {"horizontal_distance_m", assessment.horizontalDistance},
+        {"zone_lowest_m", assessment.lowest ? Json(*assessment.lowest) : Json(nullptr)},
+        {"criterion", station.site ? "controllable area" : "grid"},
         {"complies", assessment.complies && !assessment.stopped},
         {"model", modelStatement(station)},
         {"files", written},
     };
+    if (station.site) {
+        summary["zone_inside_controllable_area"] = assessment.insideArea;
+        summary["margin_m"] = assessment.margin ? Json(*assessment.margin) : Json(nullptr);
+    }
     return summary.dump(2) + "\n";
 }
 

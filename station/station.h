@@ -4,7 +4,9 @@
 // limit set to assess against.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "field/antenna.h"
@@ -40,6 +42,20 @@ struct Band {
     double lossDb = 0;     // dB of feed line, connector and tuner loss, >= 0
 };
 
+// The operator's plot and the controllable area around it.
+struct Site {
+    std::vector<std::pair<double, double>> boundary; // m, x y of its corners seen from above
+    double publicHeight = 3;                         // m: outside the boundary the
+                                                     // controllable area begins this high
+    double north = 0;                                // degrees clockwise from the +y axis to north
+};
+
+// A point where people are, named in the record.
+struct Place {
+    std::string name;           // 1 to 40 characters
+    double x = 0, y = 0, z = 0; // m
+};
+
 struct Station {
     std::string title = "antenne";                     // report title, stem of output names
     ModelKind model = ModelKind::standingWave;         // how the field is computed
@@ -49,8 +65,11 @@ struct Station {
     double wireDiameterMm = 2.0;                       // mm (moments)
     GroundKind ground = GroundKind::free;              // (moments)
     ModeSet reportModes = modeBit('E') | modeBit('M'); // the report files to write
+    bool hasGrid = true;                               // a grid may be left out with a site
     Grid grid;                                         // m
-    std::vector<double> heights;                       // m, one or more
+    std::vector<double> heights;                       // m, one or more with a grid
+    std::optional<Site> site;                          // the plot, when given
+    std::vector<Place> places;                         //
     std::vector<Band> bands;                           // one or more
     LimitSet limits = LimitSet::bimschv26;             //
 };

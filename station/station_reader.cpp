@@ -22,6 +22,7 @@
 #include "mom/wire.h"
 #include "station/model_names.h"
 #include "station/moment_spec.h"
+#include "zone/polygon.h"
 
 namespace kvarn {
 
@@ -31,8 +32,11 @@ StationError::StationError(std::vector<std::string> faults)
 
 namespace {
 
-constexpr std::string_view kTopKeys =
-    "title, model, corners, feed, wire_diameter_mm, ground, modes, grid, band, limits";
+constexpr std::string_view kTopKeys = "title, model, corners, feed, wire_diameter_mm, ground, "
+                                      "modes, grid, site, place, band, limits";
+constexpr std::string_view kSiteKeys = "boundary, public_height, north";
+constexpr std::string_view kPlaceKeys = "name, at";
+constexpr std::size_t kMaxPlaceName = 40;
 constexpr std::string_view kGroundKeys = "kind";
 // The least height of a corner over a ground, in wire radii.
 constexpr double kMinCornerRadii = 5;
@@ -83,6 +87,8 @@ class Reader {
     bool readRange(const toml::table& grid, std::string_view key, std::string_view accepted,
                    const std::string& outOfOrder, double& low, double& high);
     void readHeights(const toml::table& grid, Station& s);
+    void readSite(const toml::table& root, Station& s);
+    void readPlaces(const toml::table& root, Station& s);
     void readLimits(const toml::table& root, Station& s);
     void readBands(const toml::table& root, Station& s);
     std::optional<Band> readBand(const toml::table& table, const std::string& path,
@@ -420,8 +426,14 @@ bool Reader::readRange(const toml::table& grid, std::string_view key, std::strin
 }
 
 void Reader::readGrid(const toml::table& root, Station& s) {
-    const toml::node* node =
-        required(root, "grid", "", "a table [grid] with " + std::string(kGridKeys));
+    // With a site the zone and its drawings need no grid.
+    if (root.get("grid") == nullptr && root.get("site") != nullptr) {
+        s.hasGrid = false;
+        return;
+    }
+    const toml::node* node = required(root, "grid", "",
+                                      "a table [grid] with " + std::string(kGridKeys) +
+                                          " (or a [site], which needs no grid)");
     if (node == nullptr) return;
     const toml::table* grid = node->as_table();
     if (grid == nullptr) {
@@ -486,6 +498,119 @@ void Reader::readHeights(const toml::table& grid, Station& s) {
         } else {
             s.heights.push_back(h);
         }
+    }
+}
+
+void Reader::readSite(const toml::table& root, Station& s) {
+    const toml::node* node = root.get("site");
+    if (node == nullptr) return;
+    const toml::table* table = node->as_table();
+    if (table == nullptr) {
+        fault(node->source(), "site", "expected a table [site] with " + std::string(kSiteKeys));
+        return;
+    }
+    allowOnly(*table, kSiteKeys, "site");
+    Site site;
+    bool ok = true;
+    const toml::node* boundary =
+        required(*table, "boundary", "site", "3 to 200 corners [x, y] in m of the plot's boundary");
+    const toml::array* corners = boundary ? boundary->as_array() : nullptr;
+    if (boundary != nullptr && (corners == nullptr || corners->size() < zone::kMinBoundaryCorners ||
+                                corners->size() > zone::kMaxBoundaryCorners)) {
+        fault(boundary->source(), "site.boundary",
+              "expected 3 to 200 corners [x, y] in m" +
+                  (corners ? ", found " + std::to_string(corners->size()) : std::string()));
+        ok = false;
+    } else if (corners != nullptr) {
+        std::vector<zone::Point2> polygon;
+        for (std::size_t k = 0; k < corners->size(); ++k) {
+            const std::string key = "site.boundary[" + std::to_string(k + 1) + "]";
+            const auto xy = numbers(*corners->get(k), key, 2, 2);
+            if (xy && !withinSite(*xy)) {
+                fault(corners->get(k)->source(), key, coordinateBound());
+                ok = false;
+            }
+            ok = ok && xy.has_value();
+            if (xy) {
+                site.boundary.push_back({(*xy)[0], (*xy)[1]});
+                polygon.push_back({(*xy)[0], (*xy)[1]});
+            }
+        }
+        if (ok && !zone::simplePolygon(polygon)) {
+            fault(boundary->source(), "site.boundary",
+                  "the boundary crosses or touches itself, or has two corners in one place or no "
+                  "area; accepted: a simple polygon, its corners in order around the plot");
+            ok = false;
+        }
+    } else {
+        ok = false;
+    }
+    readNumber(*table, "public_height", "site", std::nullopt,
+               accepting([](double v) { return v >= 0 && v <= kMaxHeight; },
+                         "accepted: 0 to 10000 m above the ground"),
+               site.publicHeight);
+    readNumber(*table, "north", "site", std::nullopt,
+               accepting([](double v) { return v >= -360 && v <= 360; },
+                         "accepted: -360 to 360 degrees clockwise from the +y axis"),
+               site.north);
+    if (ok) s.site = site;
+}
+
+void Reader::readPlaces(const toml::table& root, Station& s) {
+    const toml::node* node = root.get("place");
+    if (node == nullptr) return;
+    const toml::array* places = node->as_array();
+    if (places == nullptr) {
+        fault(node->source(), "place", "expected tables [[place]] with " + std::string(kPlaceKeys));
+        return;
+    }
+    for (std::size_t k = 0; k < places->size(); ++k) {
+        const std::string path = "place[" + std::to_string(k + 1) + "]";
+        const toml::table* table = places->get(k)->as_table();
+        if (table == nullptr) {
+            fault(places->get(k)->source(), path,
+                  "expected a table [[place]] with " + std::string(kPlaceKeys));
+            continue;
+        }
+        allowOnly(*table, kPlaceKeys, path);
+        Place place;
+        bool ok = true;
+        if (const toml::node* name =
+                required(*table, "name", path, "a name of 1 to 40 characters")) {
+            const std::optional<std::string> text = this->text(*name, path + ".name");
+            const std::size_t characters =
+                text ? static_cast<std::size_t>(std::count_if(
+                           text->begin(), text->end(),
+                           [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }))
+                     : 0;
+            if (text && (characters < 1 || characters > kMaxPlaceName)) {
+                fault(name->source(), path + ".name",
+                      "\"" + *text + "\" is refused; accepted: 1 to 40 characters");
+                ok = false;
+            }
+            ok = ok && text.has_value();
+            if (text) place.name = *text;
+        } else {
+            ok = false;
+        }
+        if (const toml::node* at = required(*table, "at", path, "[x, y, z] in m")) {
+            const auto xyz = numbers(*at, path + ".at", 3, 3);
+            if (xyz && !withinSite(*xyz)) {
+                fault(at->source(), path + ".at", coordinateBound());
+                ok = false;
+            } else if (xyz && !((*xyz)[2] >= 0 && (*xyz)[2] <= kMaxHeight)) {
+                std::ostringstream what;
+                what << "z = " << (*xyz)[2] << " m is refused; accepted: a place at or above the "
+                     << "ground, z from 0 to 10000 m";
+                fault(at->source(), path + ".at", what.str());
+                ok = false;
+            }
+            ok = ok && xyz.has_value();
+            if (xyz) place.x = (*xyz)[0], place.y = (*xyz)[1], place.z = (*xyz)[2];
+        } else {
+            ok = false;
+        }
+        if (ok) s.places.push_back(place);
     }
 }
 
@@ -625,6 +750,8 @@ Station Reader::read(const toml::table& root) {
     }
     readModes(root, s);
     readGrid(root, s);
+    readSite(root, s);
+    readPlaces(root, s);
     readLimits(root, s);
     readBands(root, s);
     return s;

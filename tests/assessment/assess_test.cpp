@@ -72,30 +72,25 @@ TEST(Assessment, HighestCompliantPowerDoesNotDependOnThePowerTyped) {
 }
 
 TEST(Assessment, SafetyDistanceOfTheTooCloseZoneOfAStraightWire) {
-    // A wire in the plane of the grid, fed with so little power that no field
-    // exceeds a limit: the zone is the points within 2.1 m of an element
-    // centre (x 0.5 to 9.5 m), which count as over the limits. The farthest
-    // from the wire lie 2.0 m beside it.
+    // A wire 2 m up, fed with so little power that no field exceeds a
+    // limit: the zone is the space within 2.1 m of an element centre (x 0.5
+    // to 9.5 m), which counts as over the limits; the farthest of it lies
+    // 2.1 m beside the wire, and it reaches down to the ground. Found in
+    // three dimensions, whatever the grid.
     Station s;
     s.corners = {{0, 0, 2}, {10, 0, 2}};
     s.wireLength = 10;
-    s.heights = {2};
+    s.heights = {8};
     s.bands = {{14.2, 1e-9, 1, 0}};
     s.grid = {-5, 15, -4, 4, 0.5};
-    Assessment a = assessStation(s, {});
-    EXPECT_EQ(a.bands[0].safetyDistance, 2.0);
-    EXPECT_FALSE(a.bands[0].zoneOnEdge);
-    // A grid that ends inside the zone gives a lower bound.
-    s.grid = {-5, 15, -1, 1, 0.5};
-    a = assessStation(s, {});
-    // Beyond the wire's end (x -1.5, y 0.5) the zone reaches 1.58 m from it.
-    EXPECT_EQ(a.bands[0].safetyDistance, std::hypot(1.5, 0.5));
-    EXPECT_TRUE(a.bands[0].zoneOnEdge);
-    EXPECT_TRUE(a.zoneOnEdge);
-    // Far from the zone, nothing.
-    s.heights = {8};
-    s.grid = {-5, 15, -4, 4, 0.5};
-    EXPECT_EQ(assessStation(s, {}).safetyDistance, 0.0);
+    const Assessment a = assessStation(s, {});
+    const ZoneResult& z = a.bands[0].zone;
+    ASSERT_TRUE(z.problem.empty()) << z.problem;
+    EXPECT_NEAR(z.safetyDistance.value, 2.1, 0.05);
+    EXPECT_LE(z.safetyDistance.value, 2.1);
+    EXPECT_NEAR(z.horizontalDistance.value, 2.1, 0.05);
+    EXPECT_EQ(z.lowest.value, 0.0);
+    EXPECT_EQ(a.safetyDistance, z.safetyDistance.value);
     EXPECT_DOUBLE_EQ(distanceToWire(s.corners, -3, 4, 2), 5.0);
     EXPECT_DOUBLE_EQ(distanceToWire(s.corners, 4, 3, 6), 5.0);
 }

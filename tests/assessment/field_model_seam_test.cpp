@@ -54,6 +54,12 @@ class StandInModel : public BandFieldModel {
     std::unique_ptr<BandFieldModel> atPower(double watts) const override {
         return std::make_unique<StandInModel>(watts, failAbove_);
     }
+    // E is at most 10 V/m anywhere.
+    FieldBound boundBeyond(double) const override {
+        const double e = 10 * std::sqrt(power_ / 100);
+        return {e, e / 400};
+    }
+    double featureLength() const override { return 1; }
 
   private:
     double power_, failAbove_;

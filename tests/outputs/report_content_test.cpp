@@ -51,14 +51,14 @@ Station station() {
     return s;
 }
 
-BandResult band(double frequency, bool complies, bool onEdge, const std::string& stop) {
+BandResult band(double frequency, bool complies, bool unsearched, const std::string& stop) {
     BandResult b;
     b.band = {frequency, 100, 1, 0};
     b.feedPower = 100;
     b.limits = {45.5, 0.2};
     b.e.percent = complies ? 50 : 150;
     b.complies = complies;
-    b.zoneOnEdge = onEdge;
+    if (unsearched) b.zone.problem = "its bound stays above the limits beyond 1000 m";
     b.stop = stop;
     b.map = test::zoneMap(5, 1, 150, 50);
     b.map.title = "map " + std::to_string(frequency);
@@ -81,7 +81,8 @@ TEST(ReportContent, EachBandHasItsPageRowAndVerdict) {
         const char* pageSays;
     } expected[] = {
         {true, false, "3.650 MHz, 100 W at the transmitter: complies", "Verdict: complies"},
-        {true, true, "7.100 MHz, 100 W at the transmitter: EXCEEDS a limit", "a lower bound"},
+        {true, true, "7.100 MHz, 100 W at the transmitter: EXCEEDS a limit",
+         "not known: its bound stays above"},
         {false, true, "14.200 MHz, 100 W at the transmitter: the computation stopped",
          "The computation stopped: the angle left its range"},
     };
@@ -99,8 +100,8 @@ TEST(ReportContent, EachBandHasItsPageRowAndVerdict) {
         EXPECT_EQ(results->rows[k].bold, expected[k].bold);
         EXPECT_THAT(first, HasSubstr(expected[k].verdict));
     }
-    EXPECT_THAT(first, HasSubstr("7.100 MHz: points over a limit lie on the edge of the grid"));
-    EXPECT_THAT(first, Not(HasSubstr("3.650 MHz: points over a limit")));
+    EXPECT_THAT(first, HasSubstr("7.100 MHz: the zone could not be searched"));
+    EXPECT_THAT(first, Not(HasSubstr("3.650 MHz: the zone")));
     EXPECT_THAT(first, HasSubstr("the assessment is incomplete"));
     EXPECT_THAT(first, HasSubstr("(x, y, z) in m: (0, 0, 10), (40, 0, 10)"));
     EXPECT_THAT(first, HasSubstr("2 and 9 m above the ground"));

@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
-#include "assessment/exact_zone_field.h"
+#include "assessment/band_zone_field.h"
+#include "assessment/exact_model.h"
 #include "commands/example_station.h"
 #include "station/station_reader.h"
 
@@ -14,7 +15,7 @@ namespace kvarn {
 namespace {
 
 TEST(ZoneStandingWave, BoundHoldsRoundTheExampleWire) {
-    const Station station = parseStation(kExampleStation, "example");
+    const Station station = parseStation(kExactExampleStation, "example");
     std::vector<zone::Point3> wire;
     for (const CornerPoint& c : station.corners)
         wire.push_back({c.x, c.y, c.z});
@@ -22,8 +23,8 @@ TEST(ZoneStandingWave, BoundHoldsRoundTheExampleWire) {
     std::uniform_real_distribution<double> along(0, 1), across(-1, 1);
     for (const Band& band : station.bands) {
         SCOPED_TRACE(band.frequency);
-        const StandingWaveField field(station, band,
-                                      *referenceLevels(station.limits, band.frequency), 2);
+        const ExactBandModel model(station, band, band.power);
+        const BandZoneField field(model, *referenceLevels(station.limits, band.frequency));
         // Points 2.2 m to 15 m out from random points of the wire, in
         // random directions, above the ground.
         std::vector<zone::Point3> points;
@@ -60,7 +61,8 @@ TEST(ZoneStandingWave, BoundIsReachedByTheFieldOfOneElement) {
         Band band;
         band.frequency = mhz;
         band.power = 10;
-        const StandingWaveField field(station, band, *referenceLevels(station.limits, mhz), 1);
+        const ExactBandModel model(station, band, band.power);
+        const BandZoneField field(model, *referenceLevels(station.limits, mhz));
         for (double r : {2.5, 5.0, 12.0}) {
             SCOPED_TRACE(::testing::Message() << mhz << " MHz, " << r << " m");
             double most = 0;

@@ -1,0 +1,27 @@
+#pragma once
+// A band's field model as the zone search sees it: the share of the
+// band's limits at any points, and the model's own bound far out.
+
+#include "assessment/field_model.h"
+#include "limits/reference_levels.h"
+#include "zone/zone_field.h"
+
+namespace kvarn {
+
+class BandZoneField : public zone::ZoneField {
+  public:
+    // The model and the limits must outlive the field.
+    BandZoneField(const BandFieldModel& model, const ReferenceLevels& limits)
+        : model_(model), limits_(limits) {}
+
+    void evaluate(std::span<const zone::Point3> points,
+                  std::span<zone::ZoneSample> out) const override;
+    double shareBound(double distance) const override;
+    double featureLength() const override { return model_.featureLength(); }
+
+  private:
+    const BandFieldModel& model_;
+    ReferenceLevels limits_;
+};
+
+} // namespace kvarn
