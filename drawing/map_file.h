@@ -3,21 +3,10 @@
 
 #include <filesystem>
 
-#include "base/atomic_file.h"
 #include "drawing/field_map.h"
+#include "drawing/page_file.h"
 
 namespace kvarn {
-
-enum class MapFormat { Png, Svg, Pdf };
-
-// The size of the page: pixels for PNG, points (1/72 inch) for SVG and PDF.
-struct PageSize {
-    double width, height;
-};
-
-// The page each format gets unless told otherwise: a PNG of 1600 x 1100
-// pixels, A4 landscape for SVG and PDF.
-PageSize defaultPageSize(MapFormat format);
 
 // Writes `map` filling a page of `size` to `path`. PNG and SVG pages end
 // below the map, so a wide grid leaves no empty band at their foot; a PDF

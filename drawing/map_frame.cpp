@@ -20,19 +20,24 @@ int tickRoom(double length, double em, double labelEms) {
 } // namespace
 
 void drawTitle(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
+    drawTitleLines(cr, map.title, map.limitLine, layout);
+}
+
+void drawTitleLines(cairo_t* cr, const std::string& title, const std::string& second,
+                    const MapLayout& layout) {
     // A line longer than the map is wide is set smaller, not cut off.
     auto fitted = [&](const std::string& text, TextStyle style) {
         const double width = textWidth(cr, text, style);
         if (width > layout.titleWidth) style.size *= layout.titleWidth / width;
         return style;
     };
-    drawText(cr, map.title, layout.titleX, layout.titleY,
-             fitted(map.title, {1.25 * layout.em, true}));
-    drawText(cr, map.limitLine, layout.titleX, layout.titleY + 1.6 * layout.em,
-             fitted(map.limitLine, {layout.em}));
+    drawText(cr, title, layout.titleX, layout.titleY, fitted(title, {1.25 * layout.em, true}));
+    drawText(cr, second, layout.titleX, layout.titleY + 1.6 * layout.em,
+             fitted(second, {layout.em}));
 }
 
-void drawAxes(cairo_t* cr, const MapLayout& layout) {
+void drawAxes(cairo_t* cr, const MapLayout& layout, const std::string& across,
+              const std::string& up) {
     const Rect& p = layout.plot;
     const double em = layout.em;
     const double tick = 0.4 * em;
@@ -66,12 +71,12 @@ void drawAxes(cairo_t* cr, const MapLayout& layout) {
         drawText(cr, tickLabel(y, yStep), p.x - tick - 0.3 * em,
                  middleBaseline(layout.toY(y), label.size), {label.size, false, Align::Right});
 
-    drawText(cr, "x (m)", p.x + p.width / 2, p.y + p.height + tick + 2.4 * em,
+    drawText(cr, across, p.x + p.width / 2, p.y + p.height + tick + 2.4 * em,
              {em, false, Align::Centre});
     cairo_save(cr);
     cairo_translate(cr, p.x - 4.6 * em, p.y + p.height / 2);
     cairo_rotate(cr, -std::numbers::pi / 2);
-    drawText(cr, "y (m)", 0, 0, {em, false, Align::Centre});
+    drawText(cr, up, 0, 0, {em, false, Align::Centre});
     cairo_restore(cr);
     cairo_restore(cr);
 }

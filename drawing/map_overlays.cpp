@@ -8,51 +8,24 @@
 
 #include "drawing/colour_scale.h"
 #include "drawing/contour.h"
+#include "drawing/label_place.h"
 #include "drawing/map_text.h"
 
 namespace kvarn {
 
 namespace {
 
-bool overlap(const Rect& a, const Rect& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-           b.y < a.y + a.height;
-}
-
-bool inside(const Rect& inner, const Rect& outer) {
-    return inner.x >= outer.x && inner.y >= outer.y &&
-           inner.x + inner.width <= outer.x + outer.width &&
-           inner.y + inner.height <= outer.y + outer.height;
-}
-
-// Whether the segment from (x0, y0) to (x1, y1) passes through `r`: the
-// segment clipped to the rectangle's slabs (Liang-Barsky) keeps a piece.
-bool crosses(const Rect& r, double x0, double y0, double x1, double y1) {
-    const double dx = x1 - x0, dy = y1 - y0;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {x0 - r.x, r.x + r.width - x0, y0 - r.y, r.y + r.height - y0};
-    double enter = 0, leave = 1;
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0) {
-            if (q[k] < 0) return false;
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0)
-            enter = std::max(enter, t);
-        else
-            leave = std::min(leave, t);
-    }
-    return enter <= leave;
-}
+// em: half the side of the feed's square.
+constexpr double kFeedHalf = 0.32;
 
 // Whether `r`, with room for the wire's white edge, lies over the wire.
 bool overWire(const Rect& r, const FieldMap& map, const MapLayout& layout) {
     const double edge = 0.2 * layout.em;
     const Rect wide{r.x - edge, r.y - edge, r.width + 2 * edge, r.height + 2 * edge};
     for (std::size_t i = 1; i < map.corners.size(); ++i)
-        if (crosses(wide, layout.toX(map.corners[i - 1].x), layout.toY(map.corners[i - 1].y),
-                    layout.toX(map.corners[i].x), layout.toY(map.corners[i].y)))
+        if (segmentMeetsBox(wide, layout.toX(map.corners[i - 1].x),
+                            layout.toY(map.corners[i - 1].y), layout.toX(map.corners[i].x),
+                            layout.toY(map.corners[i].y)))
             return true;
     return false;
 }
@@ -102,45 +75,59 @@ void drawCornerDot(cairo_t* cr, const MapLayout& layout, double x, double y) {
     cairo_stroke(cr);
 }
 
-std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
-    std::vector<Rect> taken;
-    if (map.corners.empty()) return taken;
+void drawFeedMark(cairo_t* cr, const MapLayout& layout, double x, double y) {
+    const double half = kFeedHalf * layout.em;
     cairo_save(cr);
     cairo_new_path(cr);
-    for (const WirePoint& p : map.corners)
+    cairo_rectangle(cr, x - half, y - half, 2 * half, 2 * half);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_line_width(cr, 0.1 * layout.em);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
+    return drawWire(cr, map.corners, map.feed, layout);
+}
+
+std::vector<Rect> drawWire(cairo_t* cr, std::span<const WirePoint> corners,
+                           const std::optional<WirePoint>& feed, const MapLayout& layout,
+                           bool heights) {
+    std::vector<Rect> taken;
+    if (corners.empty()) return taken;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    for (const WirePoint& p : corners)
         cairo_line_to(cr, layout.toX(p.x), layout.toY(p.y));
     strokeTwice(cr, 1, 0.36 * layout.em, 0, 0.14 * layout.em); // black in a white halo
 
     const TextStyle style{0.85 * layout.em, false, Align::Left, true};
-    for (std::size_t i = 0; i < map.corners.size(); ++i) {
-        const double x = layout.toX(map.corners[i].x);
-        const double y = layout.toY(map.corners[i].y);
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const double x = layout.toX(corners[i].x);
+        const double y = layout.toY(corners[i].y);
         drawCornerDot(cr, layout, x, y);
+        const double dot = 0.35 * layout.em;
+        taken.push_back({x - dot, y - dot, 2 * dot, 2 * dot});
+        if (!heights) continue;
         // Corners above one another (a vertical wire) stack their labels.
         int below = 0;
         for (std::size_t j = 0; j < i; ++j)
-            if (std::hypot(layout.toX(map.corners[j].x) - x, layout.toY(map.corners[j].y) - y) <
+            if (std::hypot(layout.toX(corners[j].x) - x, layout.toY(corners[j].y) - y) <
                 0.5 * layout.em)
                 ++below;
-        const std::string label = heightLabel(map.corners[i].z);
+        const std::string label = heightLabel(corners[i].z);
         const double baseline = y - 0.4 * layout.em + below * 1.1 * style.size;
         drawText(cr, label, x + 0.5 * layout.em, baseline, style);
-        const double dot = 0.35 * layout.em;
-        taken.push_back({x - dot, y - dot, 2 * dot, 2 * dot});
         taken.push_back({x + 0.5 * layout.em, baseline - 0.8 * style.size,
                          textWidth(cr, label, style), style.size});
     }
-    if (map.feed) {
+    if (feed) {
         // A black square in a white rim, marked "feed" below it.
-        const double x = layout.toX(map.feed->x), y = layout.toY(map.feed->y);
-        const double half = 0.32 * layout.em;
-        cairo_new_path(cr);
-        cairo_rectangle(cr, x - half, y - half, 2 * half, 2 * half);
-        cairo_set_source_rgb(cr, 0, 0, 0);
-        cairo_fill_preserve(cr);
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        cairo_set_line_width(cr, 0.1 * layout.em);
-        cairo_stroke(cr);
+        const double x = layout.toX(feed->x), y = layout.toY(feed->y);
+        const double half = kFeedHalf * layout.em;
+        drawFeedMark(cr, layout, x, y);
         const TextStyle below{0.85 * layout.em, false, Align::Centre, true};
         const double baseline = y + half + 1.1 * below.size;
         drawText(cr, "feed", x, baseline, below);
@@ -193,9 +180,9 @@ void drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
     const Rect* chosen = &candidates[0];
     int best = 4;
     for (const Rect& c : candidates) {
-        if (!inside(c, layout.plot)) continue;
-        const bool onLabel =
-            std::any_of(taken.begin(), taken.end(), [&](const Rect& t) { return overlap(c, t); });
+        if (!boxInside(c, layout.plot)) continue;
+        const bool onLabel = std::any_of(taken.begin(), taken.end(),
+                                         [&](const Rect& t) { return boxesOverlap(c, t); });
         const int cost = 2 * onLabel + overWire(c, map, layout);
         if (cost < best) {
             best = cost;

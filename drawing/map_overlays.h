@@ -4,6 +4,8 @@
 // printing without colour.
 
 #include <cairo.h>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,8 +25,19 @@ void strokeContourStyle(cairo_t* cr, const MapLayout& layout);
 // their labels take, for other labels to keep clear of.
 std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& layout);
 
+// The same for any wire and feed in the layout's two coordinates (x and y of
+// each point); without `heights` the corners get no labels, as in a side
+// view, where the height is the drawing's own axis.
+std::vector<Rect> drawWire(cairo_t* cr, std::span<const WirePoint> corners,
+                           const std::optional<WirePoint>& feed, const MapLayout& layout,
+                           bool heights = true);
+
 // A corner dot centred on (x, y), for the legend as well.
 void drawCornerDot(cairo_t* cr, const MapLayout& layout, double x, double y);
+
+// The feed: a black square in a white rim centred on (x, y), for a key as
+// well.
+void drawFeedMark(cairo_t* cr, const MapLayout& layout, double x, double y);
 
 // A triangle on the highest value and its percentage beside it, on the first
 // side where the label stays inside the plot and clear of `taken` and of the

@@ -35,13 +35,13 @@ void drawText(cairo_t* cr, const std::string& text, double x, double y, const Te
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_set_line_width(cr, 0.3 * style.size);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke_preserve(cr);
-        cairo_set_source_rgb(cr, 0, 0, 0);
-        cairo_fill(cr);
-    } else {
-        cairo_set_source_rgb(cr, 0, 0, 0);
-        cairo_show_text(cr, text.c_str());
+        cairo_stroke(cr);
+        cairo_move_to(cr, left, y);
     }
+    // The letters themselves as text, so that a PDF or SVG keeps them
+    // searchable, also over a halo.
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_show_text(cr, text.c_str());
     cairo_restore(cr);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The input of a printed report: plain text blocks and field maps, already
+// The input of a printed report: plain text blocks, field maps, site plans
+// and side views, already
 // worded, in the order they are printed. The drawing lays them out on pages;
 // what they say is decided by whoever fills them in.
 
@@ -9,6 +10,7 @@
 
 #include "drawing/field_map.h"
 #include "drawing/map_text.h"
+#include "drawing/site_plan.h"
 
 namespace kvarn {
 
@@ -53,8 +55,23 @@ struct ReportMap {
     double height = 400;
 };
 
-using ReportBlock =
-    std::variant<ReportHeading, ReportParagraph, ReportBullet, ReportFacts, ReportTable, ReportMap>;
+// A site plan laid out as wide as the page and `height` points high (a page
+// at most); on the page it takes only the height it uses, so that what
+// follows starts below its foot.
+struct ReportSitePlan {
+    SitePlan plan;
+    double height = 400;
+};
+
+// A side view of the zone, laid out like a site plan; a flat view uses far
+// less than its height.
+struct ReportSideView {
+    SideView view;
+    double height = 380;
+};
+
+using ReportBlock = std::variant<ReportHeading, ReportParagraph, ReportBullet, ReportFacts,
+                                 ReportTable, ReportMap, ReportSitePlan, ReportSideView>;
 
 // Blocks that start on a new page and flow over as many pages as they need.
 struct ReportPart {

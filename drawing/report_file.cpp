@@ -11,14 +11,22 @@ namespace kvarn {
 
 namespace {
 
-// Every map must be drawable before anything is written.
-void checkMaps(const ReportDocument& document) {
+// Every drawing must be drawable before anything is written.
+void checkDrawings(const ReportDocument& document) {
+    auto check = [](const char* kind, const std::string& title, const std::string& problem) {
+        if (!problem.empty())
+            throw std::invalid_argument(std::string("cannot draw the ") + kind + " \"" + title +
+                                        "\": " + problem);
+    };
     for (const ReportPart& part : document.parts)
-        for (const ReportBlock& block : part.blocks)
-            if (const ReportMap* m = std::get_if<ReportMap>(&block))
-                if (const std::string problem = fieldMapProblem(m->map); !problem.empty())
-                    throw std::invalid_argument("cannot draw the field map \"" + m->map.title +
-                                                "\": " + problem);
+        for (const ReportBlock& block : part.blocks) {
+            if (const auto* m = std::get_if<ReportMap>(&block))
+                check("field map", m->map.title, fieldMapProblem(m->map));
+            if (const auto* p = std::get_if<ReportSitePlan>(&block))
+                check("site plan", p->plan.title, sitePlanProblem(p->plan));
+            if (const auto* v = std::get_if<ReportSideView>(&block))
+                check("side view", v->view.title, sideViewProblem(v->view));
+        }
 }
 
 // The pages the document takes: laid out once on a PDF surface that writes
@@ -32,7 +40,7 @@ int countPages(const ReportDocument& document, const PageGeometry& page) {
 } // namespace
 
 void writeReportPdf(const ReportDocument& document, const std::filesystem::path& path) {
-    checkMaps(document);
+    checkDrawings(document);
     const PageGeometry page;
     const int pages = countPages(document, page);
 

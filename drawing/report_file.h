@@ -11,7 +11,8 @@ namespace kvarn {
 // Writes `document` to `path`, its feet numbered "page n of m". The file
 // appears under its name complete or not at all: see AtomicFile. Throws
 // FileWriteError naming the path and the reason, or std::invalid_argument
-// for a map whose grid cannot be drawn (then no file is made).
+// for a map, site plan or side view that cannot be drawn (then no file is
+// made).
 void writeReportPdf(const ReportDocument& document, const std::filesystem::path& path);
 
 } // namespace kvarn

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "drawing/draw_field_map.h"
+#include "drawing/draw_side_view.h"
+#include "drawing/draw_site_plan.h"
 #include "drawing/map_layout.h"
 #include "drawing/map_text.h"
 #include "drawing/text_layout.h"
@@ -199,6 +201,33 @@ class Flow {
         const MapLayout layout = layoutFieldMap(m.map, area);
         if (drawMaps_) drawFieldMap(cr_, m.map, area);
         y_ = layout.bottom + 0.5 * kLine;
+    }
+
+    // A drawing laid out in an area as wide as the page and `height` high (a
+    // page at most), whose foot `foot` finds. Unlike a map it moves to a new
+    // page only when what it uses does not fit, as a flat side view uses far
+    // less than its height; it keeps the area's full height for its layout,
+    // so that its lettering does not shrink near the foot of a page.
+    template <typename Foot, typename Draw> void drawing(double height, Foot foot, Draw draw) {
+        const auto area = [&] {
+            return Rect{left(), y_, width(), std::min(height, bottom() - page_.marginTop)};
+        };
+        need(foot(area()) - y_);
+        const double end = foot(area());
+        if (drawMaps_) draw(area());
+        y_ = end + 0.5 * kLine;
+    }
+
+    void draw(const ReportSitePlan& p) {
+        drawing(
+            p.height, [&](const Rect& a) { return layoutSitePlan(p.plan, a).frame.bottom; },
+            [&](const Rect& a) { drawSitePlan(cr_, p.plan, a); });
+    }
+
+    void draw(const ReportSideView& v) {
+        drawing(
+            v.height, [&](const Rect& a) { return layoutSideView(v.view, a).frame.bottom; },
+            [&](const Rect& a) { drawSideView(cr_, v.view, a); });
     }
 
     cairo_t* cr_;

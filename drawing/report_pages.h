@@ -20,8 +20,9 @@ struct PageGeometry {
 
 // Draws `document` page after page, ending each with cairo_show_page, and
 // returns the number of pages. The feet read "page 2 of 5", or "page 2"
-// when `totalPages` is 0. Without `drawMaps` the maps only take their place,
-// which lays the pages out the same for counting them.
+// when `totalPages` is 0. Without `drawMaps` the maps, site plans and side
+// views only take their place, which lays the pages out the same for
+// counting them.
 int drawReportPages(cairo_t* cr, const ReportDocument& document, const PageGeometry& page,
                     int totalPages, bool drawMaps = true);
 

@@ -1,6 +1,7 @@
 // Reports written as PDF and read back with pdftotext: the pages a document
 // takes, the text on each, and paths that cannot be written.
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/map_support.h"
+#include "drawing/plan_support.h"
 #include "drawing/report_file.h"
 #include "support/pdf_text.h"
 #include "support/temp_dir.h"
@@ -104,6 +106,53 @@ TEST(ReportPdf, BadPathOrMapLeavesNothingUnderTheName) {
     // Only the directory that stood in the way, still empty.
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
     EXPECT_TRUE(fs::is_empty("taken"));
+}
+
+TEST(ReportPdf, SitePlansAndSideViewsTakeTheirPlaceLikeMaps) {
+    ASSERT_TRUE(testing::havePdfToText()) << "pdftotext is missing: make installs poppler-utils";
+    SideView alongY = test::squareSideView();
+    alongY.title = "Side view along y: test band";
+    alongY.axis = SideAxis::alongY;
+    alongY.zone = {{{-10, 5}, {30, 5}, {30, 12}, {-10, 12}}};
+    alongY.wire = {{-8, 10}, {28, 10}};
+    // A plan nearly a page high leaves no room below it; a lower one leaves
+    // room for one side view. The flat view along y takes far less than its
+    // height and joins the other on its page.
+    const struct {
+        double planHeight;
+        std::size_t pages, alongXPage, alongYPage;
+    } cases[] = {{650, 2, 1, 1}, {250, 2, 0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.planHeight);
+        TempDir dir;
+        ReportDocument d;
+        d.footer = "foot";
+        d.parts.push_back(
+            {{ReportHeading{"The zone", true}, ReportSitePlan{test::furnishedPlan(), c.planHeight},
+              ReportSideView{test::squareSideView(), 380}, ReportSideView{alongY, 380},
+              ReportParagraph{"after the views"}}});
+        writeReportPdf(d, "report.pdf");
+        const std::vector<std::string> pages = testing::pdfPages("report.pdf");
+        ASSERT_EQ(pages.size(), c.pages);
+        EXPECT_THAT(pages[0], HasSubstr("Site plan: test band"));
+        EXPECT_THAT(pages[0], HasSubstr("Bench, z 1 m: over a limit"));
+        EXPECT_THAT(pages[c.alongXPage], HasSubstr("Side view along x: test band"));
+        EXPECT_THAT(pages[c.alongYPage], HasSubstr("Side view along y: test band"));
+        EXPECT_THAT(pages.back(), HasSubstr("after the views"));
+    }
+}
+
+TEST(ReportPdf, PlanOrViewThatCannotBeDrawnMakesNoFile) {
+    TempDir dir;
+    ReportDocument plan;
+    plan.parts.push_back({{ReportSitePlan{test::furnishedPlan(), 400}}});
+    std::get<ReportSitePlan>(plan.parts[0].blocks[0]).plan.north = std::nan("");
+    ReportDocument view;
+    view.parts.push_back({{ReportSideView{test::squareSideView(), 300}}});
+    std::get<ReportSideView>(view.parts[0].blocks[0]).view.publicHeight = -1;
+    for (const ReportDocument& d : {plan, view})
+        EXPECT_THROW(writeReportPdf(d, "report.pdf"), std::invalid_argument);
+    EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 } // namespace

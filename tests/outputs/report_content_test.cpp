@@ -34,6 +34,10 @@ std::string textOf(const ReportPart& part) {
                             text += cell + " ";
                 } else if constexpr (std::is_same_v<T, ReportMap>) {
                     text += b.map.title + "\n";
+                } else if constexpr (std::is_same_v<T, ReportSitePlan>) {
+                    text += b.plan.title + "\n";
+                } else if constexpr (std::is_same_v<T, ReportSideView>) {
+                    text += b.view.title + "\n";
                 } else {
                     text += b.text + "\n";
                 }
