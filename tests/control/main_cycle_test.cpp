@@ -3,10 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "control/calc_params.h"
+#include "control/discretization.h"
+#include "control/pass_setup.h"
 #include "control/program_state.h"
+#include "field/antenna.h"
 #include "support/memory_console.h"
 
 namespace kvarn {
@@ -158,6 +165,140 @@ TEST_F(MainCycleTest, RemainingTimeAcrossMidnightIsNotNegative) {
     EXPECT_EQ(calc.rest, 2.0);
     EXPECT_EQ(con.rows()[0], "Berechnet sind 50 %, verbleibende Zeit:     2 Sekunden");
     EXPECT_EQ(screen.cursorX(), 1); // carriage return: the next line overwrites it
+}
+
+// The 40 m wire at 10 m, 100 W at 3.65 MHz, under a grid of 10 m steps at
+// 8.5 m: a pass as the forms and the discretisation leave it.
+class ScanAndReport : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::setWire({{0, 0, 10}, {40, 0, 10}});
+        test::setFrequency(3.65);
+        calc.power = 100;
+        discretizeAntenna();
+        calc.xanf = 0;
+        calc.xend = 40;
+        calc.yanf = -10;
+        calc.yend = 10;
+        calc.step = 10;
+        calc.height = 8.5;
+        calc.fileName = "antenne";
+        calc.fieldMode = 'E';
+    }
+    // The value of the point in the mode, by the reference element loop.
+    static double valueAt(double x, double y, char mode) {
+        PointInputs in = passInputs();
+        in.fieldMode = mode;
+        PointWork work;
+        startPoint(work, x, y);
+        sumElements(in, work);
+        return pointValue(mode, work);
+    }
+    // The largest value over the grid, point by point, with its position.
+    std::vector<double> directMaximum(char mode) {
+        std::vector<double> best{0, 0, 0};
+        for (double y = calc.yend; y >= calc.yanf; y -= calc.step)
+            for (double x = calc.xanf; x <= calc.xend; x += calc.step) {
+                const double v = valueAt(x, y, mode);
+                if (v > best[0]) best = {v, x, y};
+            }
+        return best;
+    }
+    MemoryConsole console{80, 50};
+};
+
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> w;
+    for (std::string s; in >> s;)
+        w.push_back(s);
+    return w;
+}
+
+TEST_F(ScanAndReport, EveryModeFindsItsMaximumOverTheGrid) {
+    for (char mode : {'R', 'T', 'E', 'M', 'Z'}) {
+        calc.fieldMode = mode;
+        const std::vector<double> expected = directMaximum(mode);
+        calc.singleValues = false;
+        scanAndReport();
+        EXPECT_GT(calc.fmax, 0.0) << mode;
+        EXPECT_EQ(calc.fmax, expected[0]) << mode;
+        EXPECT_EQ(calc.xmax, expected[1]) << mode;
+        EXPECT_EQ(calc.ymax, expected[2]) << mode;
+    }
+}
+
+TEST_F(ScanAndReport, ValueTableMarksThePointsUnderTheWire) {
+    calc.fieldMode = 'E';
+    calc.singleValues = true;
+    scanAndReport();
+    const std::vector<std::string> rows = console.rows();
+    std::vector<std::vector<std::string>> table;
+    for (const std::string& row : rows) {
+        const std::vector<std::string> w = words(row);
+        if (w.size() == 6 && (w[0] == "10" || w[0] == "0" || w[0] == "-10")) table.push_back(w);
+    }
+    ASSERT_EQ(table.size(), 3u) << console.text();
+    for (const auto& row : table) {
+        for (std::size_t k = 1; k < row.size(); ++k) {
+            // Every point of row 0 lies 1.58 m from the nearest centres.
+            if (row[0] == "0")
+                EXPECT_EQ(row[k], "x");
+            else
+                EXPECT_NE(row[k].find('.'), std::string::npos) << row[0] << " " << k;
+        }
+    }
+    // The cell of (10, 10) shows the point's value with one decimal.
+    std::ostringstream cell;
+    cell.setf(std::ios::fixed);
+    cell.precision(1);
+    cell << valueAt(10, 10, 'E');
+    EXPECT_EQ(table[0][2], cell.str());
+}
+
+// Inputs that are no finite numbers never reach a form's result; were one to
+// reach the scan, its value ends the program with run-time error 207.
+TEST_F(ScanAndReport, ValueThatIsNoFiniteNumberEndsTheProgram) {
+    calc.height = std::numeric_limits<double>::infinity();
+    EXPECT_EXIT(
+        {
+            MemoryConsole con;
+            calc.singleValues = true;
+            scanAndReport();
+        },
+        ::testing::ExitedWithCode(207),
+        "Runtime error 207: invalid floating-point operation: the field at x 0.00, y 10.00 is no "
+        "finite number");
+}
+
+// Shows the screen on standard error when the program gives the terminal
+// back, so a test of a process that ends can see what it left.
+class ScreenDumpConsole : public MemoryConsole {
+  public:
+    void restore() override {
+        std::fprintf(stderr, "[%s] cursor %d,%d\n", text().c_str(), screen.cursorX(),
+                     screen.cursorY());
+    }
+};
+
+// An element whose direction is not a unit vector: on its axis line (the
+// row at y 0) the angle cosine leaves its range. The program clears the
+// window, says so on the first row and ends with a failure.
+TEST_F(ScanAndReport, CthStopEndsTheProgramWithItsMessageAndAFailure) {
+    elements[1] = AntennaElement{0.5, 0, 2, 1.001, 0, 0, 1.0, 1.0};
+    elementCount = 1;
+    calc.height = 2;
+    calc.xanf = -25, calc.xend = 25, calc.yanf = 0, calc.yend = 25, calc.step = 25;
+    EXPECT_EXIT(
+        {
+            ScreenDumpConsole screenDump;
+            writeText(output, "earlier output");
+            writeLineEnd(output);
+            calc.singleValues = true;
+            scanAndReport();
+        },
+        ::testing::ExitedWithCode(1),
+        "\\[Bereichsueberschreitung \"cth\": Programmabbruch\\] cursor 1,2");
 }
 
 } // namespace

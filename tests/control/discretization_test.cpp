@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "control/calc_params.h"
+#include "control/pass_setup.h"
 #include "control/program_state.h"
 #include "field/antenna.h"
 #include "support/memory_console.h"
@@ -12,15 +13,39 @@
 namespace kvarn {
 namespace {
 
-// A straight wire of the given length at 10 m height, at a frequency in MHz.
+// A straight wire of the given length at 10 m height, 100 W at a frequency
+// in MHz.
 void straightWire(double length, double freq) {
-    xa[1] = 0, ya[1] = 0, za[1] = 10;
-    xa[2] = xe[1] = length, ya[2] = ye[1] = 0, za[2] = ze[1] = 10;
-    segCount = 1;
-    totalLength = length;
-    calc.freq = freq;
-    calc.lambda = static_cast<double>(300000000.0L / freq / 1000000.0L);
+    test::setWire({{0, 0, 10}, {length, 0, 10}});
+    test::setFrequency(freq);
     calc.power = 100;
+}
+
+// The normal program lays the standing wave on the wire of the corner lists
+// with the pass's wavelength and power, without a question.
+TEST(DiscretizeAntenna, LaysTheWireOfTheCornerListsForThePass) {
+    MemoryConsole con;
+    test::setWire({{0, 0, 10}, {20, 0, 10}, {20, 20, 10}});
+    test::setFrequency(3.65);
+    calc.power = 100;
+    discretizeAntenna();
+    ASSERT_EQ(elementCount, 40);
+    EXPECT_EQ(con.text(), "");
+    const AntennaElement first = elements[1], last = elements[20], afterTheBend = elements[21];
+    EXPECT_EQ(first.x, 0.5);
+    EXPECT_EQ(last.x, 19.5);
+    EXPECT_EQ(afterTheBend.x, 20.0);
+    EXPECT_EQ(afterTheBend.y, 0.5);
+    EXPECT_EQ(afterTheBend.dy, 1.0);
+    // The wave runs on round the bend: largest near the quarter wave, at the
+    // amplitude 2 L / lambda half-wave radiators of 73.2 ohms take 100 W at.
+    const double a = std::sqrt(100 / (2.0 * 40 / calc.lambda * 73.2));
+    EXPECT_GT(afterTheBend.current, 0.999 * a);
+    EXPECT_LT(afterTheBend.current, a);
+
+    calc.power = 400; // four times the power, twice the current
+    discretizeAntenna();
+    EXPECT_DOUBLE_EQ(elements[21].current, 2 * afterTheBend.current);
 }
 
 TEST(ShortAntenna, RefusesUnsuitableLengthRatios) {
