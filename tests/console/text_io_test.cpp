@@ -131,14 +131,5 @@ TEST(LineInput, FirstCharacterOfTheReply) {
     }
 }
 
-TEST(LineInput, UpperCaseOnlyForAToZ) {
-    EXPECT_EQ(toUpper('j'), 'J');
-    EXPECT_EQ(toUpper('J'), 'J');
-    EXPECT_EQ(toUpper('z'), 'Z');
-    EXPECT_EQ(toUpper('5'), '5');
-    EXPECT_EQ(toUpper('{'), '{');
-    EXPECT_EQ(toUpper(static_cast<char>(0xE4)), static_cast<char>(0xE4));
-}
-
 } // namespace
 } // namespace kvarn

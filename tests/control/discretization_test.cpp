@@ -68,7 +68,9 @@ TEST(ShortAntenna, AsksBeforeBuildingAndOnlyJGoesOn) {
     struct Case {
         const char* reply;
         bool built;
-    } cases[] = {{"j", true}, {"Ja", true}, {"nein", false}, {"", false}, {"x", false}};
+    } cases[] = {
+        {"j", true},  {"Ja", true},   {"nein", false}, {"", false},
+        {"x", false}, {"\xEA", false}}; // Latin-1 e with a circumflex: its low bits spell j
     for (auto c : cases) {
         resetProgramState();
         MemoryConsole con;

@@ -15,13 +15,10 @@
 #include "control/program_state.h"
 #include "field/antenna.h"
 #include "support/memory_console.h"
+#include "support/session.h"
 
 namespace kvarn {
 namespace {
-
-struct MainCycleTest : ::testing::Test {
-    void SetUp() override { setInitialValues(); }
-};
 
 // Counts the blank-separated values behind the label of a console line.
 int valuesAfterLabel(const std::string& line, std::size_t labelWidth) {
@@ -35,23 +32,40 @@ int valuesAfterLabel(const std::string& line, std::size_t labelWidth) {
     return count;
 }
 
-TEST_F(MainCycleTest, InitialValues) {
-    EXPECT_FALSE(calc.again);
-    EXPECT_EQ(calc.freq, 3.65);
-    EXPECT_EQ(calc.power, 100.0);
-    EXPECT_EQ(calc.xanf, 0.0);
-    EXPECT_EQ(calc.yend, 0.0);
-    EXPECT_EQ(calc.step, 1.0);
-    EXPECT_EQ(calc.height, 2.0);
-    EXPECT_EQ(calc.fieldMode, 'E');
-    EXPECT_TRUE(calc.singleValues);
-    EXPECT_FALSE(calc.writeFile);
+// What the user finds in the parameter form of the first pass, before typing
+// into it: the program's initial values, single values and no file.
+TEST(MainCycle, FirstParameterFormShowsTheInitialValues) {
+    MemoryConsole con;
+    con.type(std::string(keys::Enter) + testing::coordinateKeys({{0, 0, 10}, {40, 0, 10}}));
+    EXPECT_THROW(runProgram(kvarn7t), ScriptEnded);
+    EXPECT_EQ(totalLength, 40.0) << "the coordinate form came first";
+    struct Cell {
+        int col, row; // in the form's window, whose corner is at (30, 2)
+        const char* shows;
+    };
+    for (const Cell& c : {
+             Cell{16, 1, "  3.65"}, // frequency, MHz
+             Cell{16, 2, " 100.0"}, // power, W
+             Cell{11, 4, "   0.0"}, // xanf
+             Cell{26, 4, "   0.0"}, // xend
+             Cell{11, 5, "   0.0"}, // yend
+             Cell{11, 6, "   0.0"}, // yanf
+             Cell{35, 6, "   1.0"}, // step
+             Cell{19, 7, "   2.0"}, // height
+             Cell{35, 13, "E"},     // the total electric field
+             Cell{25, 16, "E"},     // single values
+             Cell{38, 17, "N"},     // no file
+         }) {
+        const std::string text(c.shows);
+        EXPECT_EQ(con.at(29 + c.col, 1 + c.row, static_cast<int>(text.size())), text)
+            << c.col << ", " << c.row;
+    }
 }
 
 // Every position is the repeated sum in double precision; a sum that drifts
 // less than a billionth of a step past the limit still lays its column or
 // row, so the limit the user typed is reached.
-TEST_F(MainCycleTest, ColumnsAndRowsFollowTheRepeatedAddition) {
+TEST(MainCycle, ColumnsAndRowsFollowTheRepeatedAddition) {
     struct Case {
         double from, to, step;
         int columns, rows;
@@ -89,11 +103,15 @@ TEST_F(MainCycleTest, ColumnsAndRowsFollowTheRepeatedAddition) {
     }
 }
 
-TEST_F(MainCycleTest, RepeatQuestionAndItsAnswers) {
+// Only j and J say yes. A character beyond ASCII whose low bits spell a j
+// (e and E with a circumflex in Latin-1) says no, whatever an upper-casing
+// that masks bits would make of it.
+TEST(MainCycle, RepeatQuestionAndItsAnswers) {
     struct Case {
         const char* reply;
         bool again;
-    } cases[] = {{"j", true}, {"J", true}, {"ja", true}, {"n", false}, {"", false}, {"x", false}};
+    } cases[] = {{"j", true}, {"J", true},  {"ja", true},    {"n", false},
+                 {"", false}, {"x", false}, {"\xEA", false}, {"\xCA", false}};
     for (auto c : cases) {
         MemoryConsole con;
         con.type(c.reply);
@@ -103,13 +121,6 @@ TEST_F(MainCycleTest, RepeatQuestionAndItsAnswers) {
         EXPECT_EQ(con.row(1).substr(0, 26 + std::string(c.reply).size()),
                   std::string("weitere Berechnung (j/n)? ") + c.reply);
     }
-}
-
-TEST_F(MainCycleTest, TenthsOfTheDay) {
-    EXPECT_EQ(tenthsOfDay({0, 0, 0, 0}), 0);
-    EXPECT_EQ(tenthsOfDay({0, 0, 1, 99}), 19);
-    EXPECT_EQ(tenthsOfDay({23, 59, 59, 99}), 863999);
-    EXPECT_EQ(tenthsOfDay({12, 30, 15, 47}), 12 * 36000 + 30 * 600 + 150 + 4);
 }
 
 TimeOfDay fixedClock() {
@@ -122,7 +133,8 @@ TimeOfDay tickingClock() {
     return {10, 0, static_cast<std::uint16_t>(ticks++), 0};
 }
 
-TEST_F(MainCycleTest, ProgressLineOfTheLastRow) {
+TEST(MainCycle, ProgressLineOfTheLastRow) {
+    setInitialValues();
     calc.singleValues = false;
     struct Case {
         double yend, yanf, step;
@@ -149,22 +161,66 @@ TEST_F(MainCycleTest, ProgressLineOfTheLastRow) {
     }
 }
 
-int clockCalls = 0;
-TimeOfDay clockAcrossMidnight() {
-    return clockCalls++ == 0 ? TimeOfDay{23, 59, 59, 0} : TimeOfDay{0, 0, 1, 0};
+// The two clock readings of a progress step: at the start of the scan and
+// after its first row.
+TimeOfDay readings[2];
+int reading = 0;
+TimeOfDay recordedClock() {
+    return readings[reading++ % 2];
 }
 
-TEST_F(MainCycleTest, RemainingTimeAcrossMidnightIsNotNegative) {
-    MemoryConsole con;
-    setClockSource(&clockAcrossMidnight);
-    clockCalls = 0;
-    calc.tstart = readClockTenths(); // 23:59:59.0
-    calc.yend = 1;
-    calc.yanf = 0;
-    progressStep(1); // first of two rows done after 2 s
-    EXPECT_EQ(calc.rest, 2.0);
-    EXPECT_EQ(con.rows()[0], "Berechnet sind 50 %, verbleibende Zeit:     2 Sekunden");
-    EXPECT_EQ(screen.cursorX(), 1); // carriage return: the next line overwrites it
+// After the first row the remaining time is the time that row took by the
+// clock, counted in tenths of a second (the clock's hundredths cut off),
+// times the rows left, across minutes, hours and midnight.
+TEST(MainCycle, RemainingTimeFromTheClockReadings) {
+    struct Case {
+        TimeOfDay start, afterRow;
+        double yend; // rows from yend down to 0, one metre apart
+        double rest; // s
+        const char* line;
+    } cases[] = {
+        {{10, 0, 0, 0},
+         {10, 0, 1, 99},
+         10,
+         19,
+         "Berechnet sind  9 %, verbleibende Zeit:    19 Sekunden"},
+        {{10, 59, 59, 50},
+         {11, 0, 0, 49},
+         10,
+         9,
+         "Berechnet sind  9 %, verbleibende Zeit:     9 Sekunden"},
+        {{12, 30, 15, 47},
+         {12, 45, 15, 47},
+         10,
+         9000,
+         "Berechnet sind  9 %, verbleibende Zeit:  9000 Sekunden"},
+        // The clock goes back at midnight: the row took 2 s (then 0.2 s), not
+        // minus a day.
+        {{23, 59, 59, 0},
+         {0, 0, 1, 0},
+         1,
+         2,
+         "Berechnet sind 50 %, verbleibende Zeit:     2 Sekunden"},
+        {{23, 59, 59, 90},
+         {0, 0, 0, 19},
+         10,
+         2,
+         "Berechnet sind  9 %, verbleibende Zeit:     2 Sekunden"},
+    };
+    setInitialValues();
+    setClockSource(&recordedClock);
+    for (const Case& c : cases) {
+        MemoryConsole con;
+        readings[0] = c.start;
+        readings[1] = c.afterRow;
+        reading = 0;
+        calc.yend = c.yend;
+        calc.tstart = readClockTenths();
+        progressStep(c.yend);
+        EXPECT_EQ(calc.rest, c.rest) << c.line;
+        EXPECT_EQ(con.rows()[0], c.line);
+        EXPECT_EQ(screen.cursorX(), 1); // carriage return: the next line overwrites it
+    }
 }
 
 // The 40 m wire at 10 m, 100 W at 3.65 MHz, under a grid of 10 m steps at
