@@ -142,7 +142,11 @@ TEST_F(Discretize, ZeroPowerGivesNoCurrent) {
 }
 
 TEST_F(Discretize, ElementLoopTakesTheWavelengthAndAmplitudeItIsGiven) {
-    // The special version's half sine over the whole wire: W = 2 L.
+    // The special version's half sine over the whole wire: its model
+    // wavelength is W = 2 L (the standing wave keeps lambda), and the element
+    // loop lays the wave it is given.
+    EXPECT_EQ(modelWavelength(AntennaModel::shortWire, 100, 40), 80.0);
+    EXPECT_EQ(modelWavelength(AntennaModel::standingWave, 100, 40), 100.0);
     const std::vector<CornerPoint> wire{{0, 0, 10}, {40, 0, 10}};
     count = layElements(wire, 80.0, 1.25, table);
     ASSERT_EQ(count, 40);
