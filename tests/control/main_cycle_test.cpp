@@ -14,11 +14,14 @@
 #include "control/pass_setup.h"
 #include "control/program_state.h"
 #include "field/antenna.h"
+#include "support/key_text.h"
 #include "support/memory_console.h"
 #include "support/session.h"
 
 namespace kvarn {
 namespace {
+
+using namespace testing::key_text;
 
 // Counts the blank-separated values behind the label of a console line.
 int valuesAfterLabel(const std::string& line, std::size_t labelWidth) {
@@ -36,7 +39,7 @@ int valuesAfterLabel(const std::string& line, std::size_t labelWidth) {
 // into it: the program's initial values, single values and no file.
 TEST(MainCycle, FirstParameterFormShowsTheInitialValues) {
     MemoryConsole con;
-    con.type(std::string(keys::Enter) + testing::coordinateKeys({{0, 0, 10}, {40, 0, 10}}));
+    con.type(enter + testing::coordinateKeys({{0, 0, 10}, {40, 0, 10}}));
     EXPECT_THROW(runProgram(kvarn7t), ScriptEnded);
     EXPECT_EQ(totalLength, 40.0) << "the coordinate form came first";
     struct Cell {
@@ -64,9 +67,6 @@ TEST(MainCycle, FirstParameterFormShowsTheInitialValues) {
 
 TEST(MainCycle, FormsOnTheFirstPassThenTheParameterFormAlone) {
     MemoryConsole con;
-    const std::string tab(keys::Tab);
-    const std::string esc(keys::Esc);
-    const std::string enter(keys::Enter);
     con.type(enter);                                                  // usage notice
     con.type(tab + tab + tab + "42" + tab + tab + "0" + esc + enter); // antenna 42 m
     con.type("7.1" + tab + tab + tab + "2" + esc + enter);            // xend 2
