@@ -7,28 +7,17 @@
 
 #include <gtest/gtest.h>
 
-#include "field/field_setup.h"
+#include "field/field_fixture.h"
 #include "field/geometry.h"
-#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
 
-using test::rawValueAt;
-using test::setFrequency;
-using test::setSingleElement;
-using test::setWire;
-using test::sumAt;
-using test::valueAt;
 using Complex = std::complex<long double>;
 
-class ElementFieldTest : public ::testing::Test {
+class ElementFieldTest : public test::FieldFixture {
   protected:
-    void SetUp() override {
-        setFrequency(3.65);
-        calc.power = 100.0;
-    }
-    MemoryConsole console;
+    void SetUp() override { setFrequency(3.65); }
 };
 
 // The short current element's fields in complex notation, with the
@@ -41,10 +30,11 @@ struct DipoleField {
     Complex er, eth, hph;
 };
 
-DipoleField dipoleField(long double current, long double r, long double theta) {
+DipoleField dipoleField(double lambda, double omega, long double current, long double r,
+                        long double theta) {
     const long double a = current / 12.56636L;
-    const long double x = r * 6.28318L / calc.lambda;
-    const long double we = calc.omega * 8.854e-12L;
+    const long double x = r * 6.28318L / lambda;
+    const long double we = omega * 8.854e-12L;
     const Complex wave = std::exp(Complex(0, -x));
     return {2 * a * std::cos(theta) / (we * r * r * r) * Complex(x, -1) * wave,
             a * std::sin(theta) / (we * r * r * r) * Complex(x, x * x - 1) * wave,
@@ -54,7 +44,7 @@ DipoleField dipoleField(long double current, long double r, long double theta) {
 TEST_F(ElementFieldTest, SingleElementGivesTheShortDipoleFieldInEveryMode) {
     const double current = 1.7;
     setSingleElement({0, 0, 10}, {1, 0, 0}, current);
-    calc.height = 10;
+    height = 10;
     for (double r : {0.05, 1.0, 3.0, 10.0, 50.0, 400.0, 5000.0}) {
         for (double degrees : {0.0, 20.0, 90.0, 135.0, 160.0}) {
             const double t = degrees * M_PI / 180.0;
@@ -62,7 +52,7 @@ TEST_F(ElementFieldTest, SingleElementGivesTheShortDipoleFieldInEveryMode) {
             // sin and cos of theta as the geometry computed it (the
             // program's pi turns it slightly beyond 90 degrees).
             const ElementGeometry g = sumAt(x, y, 'E').geometry;
-            const DipoleField f = dipoleField(current, g.r, g.theta);
+            const DipoleField f = dipoleField(lambda, omega, current, g.r, g.theta);
             const long double er = std::abs(f.er), eth = std::abs(f.eth), h = std::abs(f.hph);
             const auto near = [](long double expected) {
                 return 1e-9 * static_cast<double>(expected) + 1e-300;
@@ -83,10 +73,10 @@ TEST_F(ElementFieldTest, FarFieldFollowsTheRadiationFormula) {
     // wave impedance 1 / (eps0 c) = 376.5 ohm, which mode Z takes as 377.
     const double current = 0.8;
     setSingleElement({0, 0, 10}, {0, 0, 1}, current);
-    calc.height = 10;
+    height = 10;
     const double eps0c = 8.854e-12 * 3e8;
     for (double r : {8000.0, 50000.0}) {
-        const double farE = current / (2 * eps0c * calc.lambda * r);
+        const double farE = current / (2 * eps0c * lambda * r);
         EXPECT_NEAR(valueAt(r, 0, 'E') / farE, 1.0, 1e-5) << r;
         EXPECT_NEAR(valueAt(r, 0, 'E') / valueAt(r, 0, 'Z'), 1 / (eps0c * 377), 1e-5) << r;
         EXPECT_NEAR(valueAt(r, 0, 'T') / valueAt(r, 0, 'E'), 1.0, 1e-9) << r;
@@ -97,9 +87,8 @@ class WireField : public ElementFieldTest {
   protected:
     void SetUp() override {
         ElementFieldTest::SetUp();
-        setWire({{0, 0, 10}, {40, 0, 10}});
-        discretizeAntenna();
-        calc.height = 2;
+        layWire({{0, 0, 10}, {40, 0, 10}});
+        height = 2;
     }
 };
 
@@ -112,11 +101,11 @@ Complex asSummed(Complex z) {
 
 // |E| and |H| of the wire as the sum of the complex field vectors of all its
 // elements, worked out here with plain vector algebra.
-std::vector<double> complexSum(double px, double py, double pz) {
+std::vector<double> complexSum(const PointInputs& in, double px, double py, double pz) {
     using Vec = std::array<Complex, 3>;
     Vec e{}, h{};
-    for (int i = 1; i <= elementCount; ++i) {
-        const AntennaElement& el = elements[i];
+    for (int i = 1; i <= in.elementCount; ++i) {
+        const AntennaElement& el = (*in.elements)[i];
         const double p[3] = {px - el.x, py - el.y, pz - el.z};
         const double d[3] = {el.dx, el.dy, el.dz};
         const double r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
@@ -134,7 +123,7 @@ std::vector<double> complexSum(double px, double py, double pz) {
         eph[2] = u[0] * eth[1] - u[1] * eth[0];
         // theta measured from the program's pi beyond 90 degrees.
         const double theta = std::acos(cth) - (cth < 0 ? M_PI - 3.14159 : 0.0);
-        const DipoleField f = dipoleField(el.current, r, theta);
+        const DipoleField f = dipoleField(in.lambda, in.omega, el.current, r, theta);
         const Complex er = asSummed(f.er), et = asSummed(f.eth), hp = asSummed(f.hph);
         for (int k = 0; k < 3; ++k) {
             e[k] += er * static_cast<long double>(u[k]) + et * static_cast<long double>(eth[k]);
@@ -148,11 +137,10 @@ std::vector<double> complexSum(double px, double py, double pz) {
 }
 
 TEST_F(WireField, SumsTheComplexFieldVectorsOfAllElements) {
-    setWire({{0, 0, 10}, {40, 0, 10}, {40, 15, 6}, {25, 30, 12}});
-    discretizeAntenna();
+    layWire({{0, 0, 10}, {40, 0, 10}, {40, 15, 6}, {25, 30, 12}});
     for (double x : {-20.0, 3.0, 20.0, 39.0, 80.0}) {
         for (double y : {-25.0, 1.0, 12.0, 60.0}) {
-            const std::vector<double> expected = complexSum(x, y, calc.height);
+            const std::vector<double> expected = complexSum(inputs(), x, y, height);
             EXPECT_NEAR(rawValueAt(x, y, 'E'), expected[0], 1e-9 * expected[0]) << x << " " << y;
             EXPECT_NEAR(rawValueAt(x, y, 'M'), 100 * expected[1], 1e-7 * expected[1])
                 << x << " " << y;
@@ -161,8 +149,7 @@ TEST_F(WireField, SumsTheComplexFieldVectorsOfAllElements) {
 }
 
 TEST_F(WireField, OnTheAxisLineOnlyTheRadialFieldRemains) {
-    setWire({{0, 0, 2}, {10, 0, 2}});
-    discretizeAntenna();
+    layWire({{0, 0, 2}, {10, 0, 2}});
     for (double x : {-7.0, 20.0, 300.0}) {
         EXPECT_EQ(valueAt(x, 0, 'T'), 0.0) << x;
         EXPECT_EQ(valueAt(x, 0, 'M'), 0.0) << x;

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "field/field_setup.h"
+#include "field/field_fixture.h"
 
 namespace kvarn {
 namespace {
-
-using test::setSingleElement;
 
 TEST(Angle, QuadrantsAndTheSteepGuardUseTheProgramsPi) {
     struct Case {
@@ -36,13 +34,13 @@ TEST(Angle, QuadrantsAndTheSteepGuardUseTheProgramsPi) {
         EXPECT_EQ(angle(c.x, c.y), c.expected) << "angle(" << c.x << ", " << c.y << ")";
 }
 
-class Geometry : public ::testing::Test {
+class Geometry : public test::FieldFixture {
   protected:
     // The geometry of element 1 seen from (x, y) at height z.
     const ElementGeometry& from(double x, double y, double z) {
-        calc.height = z;
+        height = z;
         startPoint(work, x, y);
-        EXPECT_TRUE(elementGeometry(passInputs(), work));
+        EXPECT_TRUE(elementGeometry(inputs(), work));
         return work.geometry;
     }
     PointWork work;
@@ -150,17 +148,17 @@ TEST_F(Geometry, TooCloseFromTwoPointOneMetres) {
     }
     // The mark is only ever set: it collects over the elements of a point.
     work.tooclose = true;
-    calc.height = 50;
-    elementGeometry(passInputs(), work);
+    height = 50;
+    elementGeometry(inputs(), work);
     EXPECT_TRUE(work.tooclose);
 }
 
 TEST_F(Geometry, CosineOutOfRangeMarksTheStopAndLeavesTheRest) {
     for (double x : {25.0, -25.0}) {
         setSingleElement({0.5, 0, 2}, {1.001, 0, 0}, 1.0);
-        calc.height = 2;
+        height = 2;
         startPoint(work, x, 0);
-        EXPECT_FALSE(elementGeometry(passInputs(), work)) << x;
+        EXPECT_FALSE(elementGeometry(inputs(), work)) << x;
         EXPECT_TRUE(work.cthStop);
         EXPECT_EQ(work.cthElement, 1);
     }

@@ -1,84 +1,18 @@
-#include "control/discretization.h"
+#include "field/short_antenna.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
-
-#include "control/calc_params.h"
-#include "control/program_state.h"
-#include "field/antenna.h"
-#include "support/memory_console.h"
 
 namespace kvarn {
 namespace {
 
-// A straight wire of the given length at 10 m height, at a frequency in MHz.
-void straightWire(double length, double freq) {
-    xa[1] = 0, ya[1] = 0, za[1] = 10;
-    xa[2] = xe[1] = length, ya[2] = ye[1] = 0, za[2] = ze[1] = 10;
-    segCount = 1;
-    totalLength = length;
-    calc.freq = freq;
-    calc.lambda = static_cast<double>(300000000.0L / freq / 1000000.0L);
-    calc.power = 100;
-}
-
-TEST(ShortAntenna, RefusesUnsuitableLengthRatios) {
-    // 40 m at 3.65 MHz: longer than lambda / 2.2; 24 m at 3.0 MHz: not longer
-    // than a quarter wave.
-    for (auto [length, freq] : {std::pair{40.0, 3.65}, {24.0, 3.0}, {25.0, 3.0}}) {
-        resetProgramState();
-        MemoryConsole con;
-        straightWire(length, freq);
-        EXPECT_FALSE(discretizeShortAntenna());
-        EXPECT_EQ(elementCount, 0);
-        EXPECT_EQ(con.rows()[0], "Fuer diese Laengenverhaeltnisse ist diese Programmversion");
-        EXPECT_EQ(con.rows()[1], "nicht geeignet!");
-        EXPECT_EQ(screen.cursorY(), 3);
-        EXPECT_EQ(con.keysLeft(), 0u); // nothing was asked
-    }
-}
-
-TEST(ShortAntenna, AsksBeforeBuildingAndOnlyJGoesOn) {
+TEST(ShortModel, LengthRatio) {
+    // lambda 100 m: suits from above 25 m to below 45.45 m.
     struct Case {
-        const char* reply;
-        bool built;
-    } cases[] = {{"j", true}, {"Ja", true}, {"nein", false}, {"", false}, {"x", false}};
-    for (auto c : cases) {
-        resetProgramState();
-        MemoryConsole con;
-        straightWire(40, 3.0); // lambda 100 m: 25 m < 40 m < 45.45 m
-        con.type(c.reply);
-        con.type(keys::Enter);
-        EXPECT_EQ(discretizeShortAntenna(), c.built) << c.reply;
-        EXPECT_EQ(con.rows()[0], "Die Antenne wird berechnet fuer Lambda = 100m");
-        EXPECT_EQ(con.rows()[1], "                   bei einer Laenge von:  40m");
-        const std::string prompt = std::string("Ist das i.O. ? ") + c.reply;
-        EXPECT_EQ(con.at(1, 3, static_cast<int>(prompt.size())), prompt);
-        EXPECT_EQ(calc.answer, c.reply[0] ? c.reply[0] : '\r');
-        EXPECT_EQ(elementCount, c.built ? 40 : 0) << c.reply;
-    }
-}
-
-TEST(ShortAntenna, HalfSineOverTheWholeWire) {
-    MemoryConsole con;
-    straightWire(40, 3.0);
-    con.type("j");
-    con.type(keys::Enter);
-    ASSERT_TRUE(discretizeShortAntenna());
-    ASSERT_EQ(elementCount, 40);
-    const double a = std::sqrt(100 / 73.2);
-    // Largest in the middle, nearly a; the ends smallest and equal; symmetric.
-    EXPECT_NEAR(elements[20].current, a, 0.002 * a);
-    EXPECT_NEAR(elements[21].current, elements[20].current, 1e-4);
-    EXPECT_NEAR(elements[1].current, elements[40].current, 1e-4);
-    for (int k = 1; k <= 40; ++k) {
-        EXPECT_GT(elements[k].current, 0) << k;
-        if (k != 20 && k != 21) {
-            EXPECT_LT(elements[k].current, elements[20].current) << k;
-        }
-        EXPECT_NEAR(elements[k].current, elements[41 - k].current, 1e-4) << k;
-    }
+        double length;
+        bool suits;
+    } cases[] = {{25, false}, {25.000001, true}, {40, true}, {45.45, true}, {45.46, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(shortModelSuits(c.length, 100), c.suits) << c.length;
 }
 
 } // namespace

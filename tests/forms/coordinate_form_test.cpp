@@ -10,6 +10,7 @@
 #include "control/program_state.h"
 #include "field/wire_length.h"
 #include "forms/form_support.h"
+#include "support/key_text.h"
 #include "support/screen_golden.h"
 
 namespace kvarn {
@@ -18,9 +19,7 @@ namespace {
 using test::cursor;
 using test::CursorPos;
 
-const std::string tab(keys::Tab);
-const std::string esc(keys::Esc);
-const std::string enter(keys::Enter);
+using namespace testing::key_text;
 
 // Tab from field 1 to field f (corner i, coordinate j: f = (i - 1) * 3 + j).
 std::string toField(int f) {
@@ -179,7 +178,6 @@ TEST_F(CoordinateForm, TotalLengthCountsTheElementsTheDiscretisationLays) {
 TEST_F(CoordinateForm, StartAndEndListsStayInStep) {
     // Corners 3, 4 (x 3) and 5 with z; after the total, Backtab from z5 to y4
     // and change it.
-    const std::string bt(keys::Backtab);
     EXPECT_FALSE(play(toField(9) + "0" + tab + "3" + tab + tab + "0" + tab + tab + tab + "0" + esc +
                       bt + bt + bt + bt + bt + "4" + esc));
     EXPECT_EQ(xa[4], 3.0);
@@ -196,7 +194,7 @@ TEST_F(CoordinateForm, SegmentCountNeverFalls) {
     // z of corner 6, then Backtab to z of corner 3 and a z there as well.
     std::string back;
     for (int k = 0; k < 9; ++k)
-        back += keys::Backtab;
+        back += bt;
     EXPECT_FALSE(play(toField(18) + "1" + back + "2" + esc));
     EXPECT_EQ(za[3], 2.0);
     EXPECT_EQ(ze[2], 2.0);

@@ -8,6 +8,7 @@
 
 #include "console/text_out.h"
 #include "forms/form_support.h"
+#include "support/key_text.h"
 
 namespace kvarn {
 namespace {
@@ -98,11 +99,7 @@ struct Session {
     int backgroundAt(int col, int row) const { return test::background(con.attrAt(col, row)); }
 };
 
-const std::string tab(keys::Tab);
-const std::string bt(keys::Backtab);
-const std::string esc(keys::Esc);
-const std::string enter(keys::Enter);
-const std::string bs(keys::Backspace);
+using namespace testing::key_text;
 
 TEST(FieldEdit, TabAndBacktabWalkTheFields) {
     struct Case {
@@ -118,8 +115,8 @@ TEST(FieldEdit, TabAndBacktabWalkTheFields) {
          }) {
         Session s;
         EXPECT_FALSE(s.play(c.keys));
-        EXPECT_EQ(s.form.fieldNo, c.field) << testing::PrintToString(c.keys);
-        EXPECT_EQ(cursor(), c.cur) << testing::PrintToString(c.keys);
+        EXPECT_EQ(s.form.fieldNo, c.field) << ::testing::PrintToString(c.keys);
+        EXPECT_EQ(cursor(), c.cur) << ::testing::PrintToString(c.keys);
         EXPECT_TRUE(s.form.stored.empty());
         EXPECT_EQ(s.backgroundAt(2, 1), 0); // moving writes nothing
     }

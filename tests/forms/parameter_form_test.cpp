@@ -12,6 +12,7 @@
 #include "control/program_variant.h"
 #include "field/antenna.h"
 #include "forms/form_support.h"
+#include "support/key_text.h"
 #include "support/screen_golden.h"
 
 namespace kvarn {
@@ -21,10 +22,7 @@ using test::cursor;
 using test::CursorPos;
 using test::twoCode;
 
-const std::string tab(keys::Tab);
-const std::string bt(keys::Backtab);
-const std::string esc(keys::Esc);
-const std::string enter(keys::Enter);
+using namespace testing::key_text;
 
 constexpr char kBadFrequency[] = "      ungueltige Frequenz!     ";
 constexpr char kXendBelowXanf[] = "   xend ist kleiner als xanf! ";
@@ -320,7 +318,6 @@ TEST_F(ParameterForm, AfterARefusalTheFieldsShowTheValuesInUse) {
 // Backspace in a letter field drops the typed letter and shows the one the
 // field holds, on its own cell.
 TEST_F(ParameterForm, BackspaceInALetterFieldShowsTheLetterInUse) {
-    const std::string bs(keys::Backspace);
     struct Case {
         std::string keys;
         std::vector<ScreenRow> rows; // besides the confirmation

@@ -20,7 +20,7 @@ constexpr const char* kShiftTab = "\x1b[Z";
 TEST(TerminalSession, WholeCalculationWithOutputFile) {
     TempDir dir;
     PtyRun run;
-    if (!run.open(80, 25)) GTEST_SKIP() << "no pseudo-terminals";
+    OPEN_PTY_OR_SKIP(run, 80, 25);
     const termios before = run.modes();
     startOnTerminal(run);
     enterAntenna(run, "0\t0\t10\t20\t0\t10\t40\t0\t10");
@@ -49,7 +49,7 @@ TEST(TerminalSession, FileThatCannotBeCreatedEndsWithARuntimeError) {
     // the superuser.
     std::filesystem::create_directory("antenne");
     PtyRun run;
-    if (!run.open(80, 25)) GTEST_SKIP() << "no pseudo-terminals";
+    OPEN_PTY_OR_SKIP(run, 80, 25);
     const termios before = run.modes();
     startOnTerminal(run);
     enterAntenna(run, "0\t0\t10\t40\t0\t10");
@@ -68,7 +68,7 @@ TEST(TerminalSession, FileThatCannotBeCreatedEndsWithARuntimeError) {
 TEST(TerminalSession, CtrlCDuringAScanKeepsTheRowsWrittenToTheFile) {
     TempDir dir;
     PtyRun run;
-    if (!run.open(80, 25)) GTEST_SKIP() << "no pseudo-terminals";
+    OPEN_PTY_OR_SKIP(run, 80, 25);
     startOnTerminal(run);
     // 800 elements make each row take a noticeable time.
     const std::size_t mark = startLongScan(run, 300);

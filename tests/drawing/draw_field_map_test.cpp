@@ -1,5 +1,7 @@
 // Maps drawn into memory and read back pixel by pixel.
 
+#include "drawing/draw_field_map.h"
+
 #include <cairo.h>
 #include <cmath>
 #include <cstdint>
@@ -7,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "drawing/colour_scale.h"
-#include "drawing/draw_field_map.h"
 #include "drawing/map_cells.h"
 #include "drawing/map_support.h"
 
@@ -132,48 +133,6 @@ TEST_F(MapPixels, MoreCellsThanPixelsShowTheWorstOfThem) {
             shown = c.r == hot.r && c.g == hot.g && c.b == hot.b;
         }
     EXPECT_TRUE(shown);
-}
-
-TEST(MapLayout, PlotKeepsTheGridsProportionsInsideTheArea) {
-    struct Case {
-        int columns, rows;
-        Rect area;
-    };
-    const Case cases[] = {
-        {101, 101, {0, 0, 1600, 1100}},
-        {301, 21, {0, 0, 1600, 1100}},
-        {11, 201, {0, 0, 1600, 1100}},
-        {51, 41, {50, 400, 500, 380}},
-    };
-    for (const Case& c : cases) {
-        const FieldMap map = gridMap(std::vector(c.rows, std::vector<double>(c.columns, 1)), 0.5);
-        const MapLayout l = layoutFieldMap(map, c.area);
-        const double ratio = static_cast<double>(c.columns) / c.rows;
-        EXPECT_NEAR(l.plot.width / l.plot.height, ratio, 1e-9 * ratio)
-            << c.columns << " x " << c.rows;
-        EXPECT_NEAR(l.toX(map.xs.back() + 0.25), l.plot.x + l.plot.width, 1e-9);
-        EXPECT_NEAR(l.toY(map.ys.back() - 0.25), l.plot.y + l.plot.height, 1e-9);
-        EXPECT_GE(l.plot.x, c.area.x);
-        EXPECT_GE(l.plot.y, c.area.y);
-        EXPECT_LE(l.colourBar.x + l.colourBar.width, c.area.x + c.area.width);
-        EXPECT_LE(l.plot.y + l.plot.height, c.area.y + c.area.height);
-    }
-}
-
-TEST(FieldMapProblem, NamesWhatKeepsAGridFromBeingDrawn) {
-    const auto changed = [](void (*change)(FieldMap&)) {
-        FieldMap map = gridMap({{1, 2, 3}, {4, 5, 6}}, 0.5);
-        change(map);
-        return fieldMapProblem(map);
-    };
-    EXPECT_EQ(changed([](FieldMap&) {}), "");
-    EXPECT_EQ(changed([](FieldMap& m) { m.tooClose = {0, 0, 1, 0, 0, 0}; }), "");
-    EXPECT_NE(changed([](FieldMap& m) { m.xs.clear(); }), "");
-    EXPECT_NE(changed([](FieldMap& m) { m.step = 0; }), "");
-    EXPECT_NE(changed([](FieldMap& m) { m.xs[2] = 1.2; }), "");
-    EXPECT_NE(changed([](FieldMap& m) { m.ys = {0, 0.5}; }), "");
-    EXPECT_NE(changed([](FieldMap& m) { m.percent.pop_back(); }), "");
-    EXPECT_NE(changed([](FieldMap& m) { m.tooClose = {0, 0, 1}; }), "");
 }
 
 } // namespace

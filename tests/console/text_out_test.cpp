@@ -1,14 +1,19 @@
-// The output file on the ways out: a signal in the middle of a flush writes
+// The text files and the console as the programs write them, and the
+// output file on the ways out: a signal in the middle of a flush writes
 // nothing twice, and a failed write keeps what reached the file.
+
+#include "console/text_out.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <string>
 #include <sys/resource.h>
 
-#include "console/text_out.h"
+#include "base/real_format.h"
 #include "console/tty_signals.h"
+#include "support/memory_console.h"
 #include "support/temp_dir.h"
 
 namespace kvarn {
@@ -16,6 +21,79 @@ namespace {
 
 using testing::readFile;
 using testing::TempDir;
+
+TEST(TextFile, WritesStatementsWithCrLfAndKeepsBufferedTextUntilClosed) {
+    TempDir dir;
+    TextFile f;
+    createTextFile(f, "antenne");
+    writeText(f, "abc");
+    writeReal(f, 2.0, 5, 1);
+    writeChar(f, 'm');
+    writeLineEnd(f);
+    writeInt(f, 7, 3);
+    endWrite(f);
+    EXPECT_EQ(readFile("antenne"), ""); // still in the 256-byte buffer
+    closeFile(f);
+    EXPECT_EQ(readFile("antenne"), "abc  2.0m\r\n  7");
+}
+
+TEST(TextFile, LongOutputPassesThroughTheBufferIntact) {
+    TempDir dir;
+    TextFile f;
+    std::string expected;
+    createTextFile(f, "lang");
+    for (int k = 0; k < 1000; ++k) {
+        writeReal(f, k * 0.25, 7, 2);
+        expected += formatReal(k * 0.25, 7, 2);
+    }
+    closeFile(f);
+    EXPECT_EQ(readFile("lang"), expected);
+}
+
+TEST(TextFile, CreatingEmptiesAnEarlierFile) {
+    TempDir dir;
+    TextFile f;
+    createTextFile(f, "antenne");
+    writeText(f, "first pass, a longer text");
+    closeFile(f);
+    createTextFile(f, "antenne");
+    writeText(f, "second");
+    closeFile(f);
+    EXPECT_EQ(readFile("antenne"), "second");
+}
+
+TEST(TextFileDeathTest, FailuresEndTheProgramWithTheirNumber) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            MemoryConsole con;
+            TextFile f;
+            createTextFile(f, "/nonexistent-kvarn-dir/antenne");
+        },
+        ::testing::ExitedWithCode(3), "Runtime error 3: .*nonexistent-kvarn-dir/antenne");
+    EXPECT_EXIT(
+        {
+            MemoryConsole con;
+            TextFile f;
+            createTextFile(f, "/dev/full");
+            for (int k = 0; k < 300; ++k)
+                writeChar(f, 'x');
+        },
+        ::testing::ExitedWithCode(101), "Runtime error 101: .*/dev/full");
+}
+
+TEST(ConsoleOutput, WritesAtTheCursorAndShowsEveryStatement) {
+    MemoryConsole con;
+    writeText(output, "Hallo");
+    EXPECT_EQ(con.shows(), 0);
+    endWrite(output);
+    EXPECT_EQ(con.shows(), 1);
+    writeLineEnd(output);
+    EXPECT_EQ(con.shows(), 2);
+    writeReal(output, 3.25, 6, 1);
+    EXPECT_EQ(con.row(1).substr(0, 5), "Hallo");
+    EXPECT_EQ(con.row(2).substr(0, 6), "   3.3");
+}
 
 void noHook() {}
 
