@@ -10,22 +10,12 @@
 #include <cstring>
 
 #include "ground/ground_medium.h"
+#include "ground/ground_support.h"
 #include "ground/ground_tables.h"
 #include "ground/sommerfeld_integrals.h"
 
 namespace kvarn::ground {
 namespace {
-
-double largest(const GroundFields& g) {
-    return std::max({std::abs(g.erv), std::abs(g.ezv), std::abs(g.erh), std::abs(g.eph)});
-}
-
-double largestDifference(const GroundFields& a, const GroundFields& b) {
-    return std::max({std::abs(a.erv - b.erv), std::abs(a.ezv - b.ezv), std::abs(a.erh - b.erh),
-                     std::abs(a.eph - b.eph)});
-}
-
-constexpr double kDegree = 0.0174532925199432958; // rad
 
 TEST(GroundTables, InterpolateTheIntegralsBetweenTheNodes) {
     // Average soil at both bands: at every node the table gives the node,

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "ground/ground_constants.h"
+#include "ground/ground_support.h"
 #include "ground/norton.h"
 #include "ground/sommerfeld_ground.h"
 
@@ -19,16 +20,6 @@ namespace kvarn::ground {
 namespace {
 
 using cplx = std::complex<double>;
-constexpr double kDegree = 0.0174532925199432958; // rad
-
-double largest(const GroundFields& g) {
-    return std::max({std::abs(g.erv), std::abs(g.ezv), std::abs(g.erh), std::abs(g.eph)});
-}
-
-double largestDifference(const GroundFields& a, const GroundFields& b) {
-    return std::max({std::abs(a.erv - b.erv), std::abs(a.ezv - b.ezv), std::abs(a.erh - b.erh),
-                     std::abs(a.eph - b.eph)});
-}
 
 TEST(GroundMedium, DerivesNec2ConstantsAndRefusesImpossibleGrounds) {
     // Average soil at 14.2 MHz: lambda = 299.8 / 14.2 m, and

@@ -11,12 +11,12 @@
 
 #include "ground/bessel.h"
 #include "ground/contour_integration.h"
+#include "ground/ground_support.h"
 
 namespace kvarn::ground {
 namespace {
 
 using cplx = std::complex<double>;
-constexpr double kPiExact = 3.14159265358979323846;
 
 // J0(z) = (1/pi) int_0^pi cos(z sin t) dt and J0'(z) = -(1/pi) int_0^pi
 // sin(t) sin(z sin t) dt: the trapezoid rule is exact to rounding for
