@@ -34,19 +34,30 @@
 // makes them smooth enough to tabulate. Their unit is that of NEC-2's
 // segment fields: a free-space element I dl has the far field
 // E_theta = j (eta / 2) I dl sin(theta) exp(-j 2 pi r) / r with eta =
-// 376.73 ohm and lengths in wavelengths (volts per wavelength: divide by
-// the wavelength in metres for V/m). They are what remains of the exact
-// (Sommerfeld) field of the element over the ground after the quasi-static
-// image term -frati * E_mirror is taken out: for a perfect ground they
-// tend to 0 at every R > 0, for free space (eps_r 1, sigma 0) they are 0.
-// (The R = 0 node row is the limit R -> 0 taken first, which stays finite
-// as sigma grows; the tables' first interval inherits it, as NEC-2's do.)
+// 376.73 ohm and lengths in wavelengths, so with I in amperes E is in V/m
+// times the wavelength in metres (NEC-2 carries its currents as amperes
+// per wavelength, which gives V/m). They are what remains of the exact
+// (Sommerfeld) field of the element over the ground once the quasi-static
+// image term -frati * E_mirror is taken out: for free space (eps_r 1,
+// sigma 0) they are 0, and over a perfect conductor they tend to 0 like
+// 1/sqrt(sigma) at every R > 0. The R = 0 row of the tables holds their
+// limit for R -> 0, which stays finite as sigma grows (-j eta/2 times
+// (1 - sin theta)/cos theta, 1, 1, -1), and the interpolation below R =
+// 0.06 leans on it, as NEC-2's does: there a conductor keeps a rest of
+// some 60 (against eta/2 = 188) at R = 0.01, small beside the image's own
+// near field.
 //
 // SEGMENTS. NEC-2 integrates dE over the segment with the segment's current
 // I(t) = A + B sin(2 pi t) + C cos(2 pi t), t from -s/2 to s/2 along it, when
 // R^2 <= 0.95 for the segment's centre, and lumps the current's moments at
 // the centre beyond; ground/segment_ground_field.h does both as NEC-2 does.
 // fields() below switches on the same R^2 for the point it is given.
+//
+// THE SWITCH. Norton's form is only asymptotically right: where it takes
+// over it differs from the tables by up to some 30 % of the four
+// quantities, 10 % of the whole field due to ground (image included), for
+// average soil at 3.65 and 14.2 MHz, falling like 1/R farther out. NEC-2
+// makes the same step; it is not an interpolation fault.
 //
 // Time goes as exp(+j omega t), as in NEC-2.
 
