@@ -55,6 +55,10 @@ cplx attenuationFunction(cplx p) {
 }
 
 GroundFields nortonFields(const GroundConstants& ground, double r, double theta) {
+    // Norton's form assumes a ground unlike the air; for the air itself,
+    // where its grazing reflection coefficient would be 0/0, there is no
+    // field due to ground.
+    if (ground.epsc == 1.0) return {};
     const cplx u = ground.zrati, u2 = ground.zrati2;
     const double spp = std::sin(theta);
     const double spp2 = spp * spp;

@@ -27,7 +27,7 @@ inline constexpr double kAttenuationSeriesLimit = 3.0;
 // ground wave included, less the quasi-static image (frati times the
 // image element's field), at R (wavelengths) and theta (rad, 0 to pi/2):
 // the same four quantities in the same normalisation as the tables, for
-// distances beyond them.
+// distances beyond them. 0 for free space (eps_r 1, sigma 0).
 GroundFields nortonFields(const GroundConstants& ground, double r, double theta);
 
 } // namespace kvarn::ground

@@ -101,7 +101,12 @@ TEST(GroundEntry, StepWhereNortonTakesOverIsNortonsOwnError) {
     }
 }
 
-TEST(GroundEntry, TendsToThePerfectGroundOverAConductor) {
+TEST(GroundEntry, VanishesForFreeSpaceAndTendsToThePerfectGround) {
+    const SommerfeldGround air({1, 0, 14.2}, 2);
+    for (double r : {0.01, 0.5, 2.0, 10.0})
+        for (double deg : {0.0, 45.0, 90.0})
+            EXPECT_LT(largest(air.fields(r, deg * kDegree)), 1e-9) << r << " " << deg;
+
     // sigma 1e4 and 1e6 S/m: beyond the first cells of the near grid, in the
     // tables and in Norton's form alike, the quantities fall like
     // 1/sqrt(sigma) and are already small against eta/2 = 188 ohm. In the

@@ -51,8 +51,9 @@ ValueAndSlope h0ByIntegral(cplx z) {
 
 TEST(GroundBessel, MatchesStandardFunctionsOnTheRealAxis) {
     // Series to 1e-12, NEC-2's two-term asymptotic form (and the blend) to
-    // 2e-4 of the envelope sqrt(2 / (pi x)).
-    for (double x : {0.001, 0.5, 2.0, 3.9, 4.0, 4.05, 4.1, 4.2, 5.0, 5.95, 6.05, 6.2, 9.0, 30.0}) {
+    // 2e-4 of the envelope sqrt(2 / (pi x)). (Not at x = 2: libstdc++'s own
+    // series divides by zero there, which stops the sanitizer build.)
+    for (double x : {0.001, 0.5, 2.3, 3.9, 4.0, 4.05, 4.1, 4.2, 5.0, 5.95, 6.05, 6.2, 9.0, 30.0}) {
         const double envelope = std::min(1.0, std::sqrt(2 / (kPiExact * x)));
         const ValueAndSlope j = besselJ0(x);
         const double jTol = (x <= 6 ? 1e-12 : 2e-4) * envelope;
