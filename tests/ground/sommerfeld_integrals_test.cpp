@@ -34,7 +34,11 @@ TEST(GroundSommerfeld, AgreesWithNec2TableNodes) {
     // eps_r 13, sigma 0.005 S/m: both integration forms, both Hankel paths,
     // and the R = 0 limit. nec2c's Shanks test differs slightly from
     // NEC-2's (which this follows), so they agree to 1e-3 of the node's
-    // largest quantity, not to rounding.
+    // largest quantity, not to rounding. (Where NEC-2 takes the path below
+    // the branch points for a steep line far out, nec2c drops that part of
+    // the contour; at 3.65 MHz five nodes of the high-angle grid, R 0.8 to
+    // 1, theta 40 and 50 degrees, are wrong there by twice their size, so
+    // none of those is taken here.)
     struct Node {
         double mhz;
         int region, ir, itheta;
