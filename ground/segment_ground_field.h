@@ -1,0 +1,63 @@
+#pragma once
+// The field due to ground of one segment's current at one point, as
+// NEC-2's EFLD adds it for its Sommerfeld ground: the engine calls this
+// where it adds the image's field of a segment, and adds the result to the
+// segment's free-space field less frati times its mirror's (see
+// ground/sommerfeld_ground.h). Lengths are in wavelengths, fields in the
+// unit of NEC-2's segment fields.
+//
+// NEC-2's way, step by step:
+//  - The field point is moved sideways by the observing wire's radius, as
+//    the thin-wire kernel does: along (mirror direction) x (point - mirror
+//    centre), the side where z grows (or along z x segment direction when
+//    that product vanishes).
+//  - R^2 <= 0.95 from the mirror's centre to the (unmoved) point: the
+//    tabulated field of a current element is integrated along the segment
+//    with the current's three parts, 1, sin(2 pi t) and cos(2 pi t) (t from
+//    -length/2 to length/2), by Romberg integration to a change of 1e-4.
+//    Then, if the point lies within about three radii of the mirror's axis
+//    (sqrt(d^2 / (d^2 + radius^2)) <= 0.95, d its distance from the axis),
+//    the parts across the mirror's direction are scaled down by that
+//    factor, as NEC-2's FORTRAN does (nec2c and necpp apply it to the
+//    other branch instead).
+//  - Beyond: Norton's form at the segment's centre with the current's
+//    moments, length for the constant part, 0 for the sine,
+//    sin(pi length) / pi for the cosine.
+
+#include <array>
+#include <complex>
+
+#include "ground/sommerfeld_ground.h"
+
+namespace kvarn::ground {
+
+using Vec3 = std::array<double, 3>;                    // x, y, z
+using FieldVec3 = std::array<std::complex<double>, 3>; // x, y, z
+
+struct Segment {
+    Vec3 centre;       // wavelengths, z >= 0
+    Vec3 direction;    // unit vector along the segment (NEC-2's cabj, sabj, salpj)
+    double length = 0; // wavelengths
+};
+
+// The field due to ground of the segment's current parts at the point.
+struct SegmentGroundField {
+    FieldVec3 constant; // of the current 1 along the whole segment
+    FieldVec3 sine;     // of sin(2 pi t)
+    FieldVec3 cosine;   // of cos(2 pi t)
+};
+
+// point: the field point (wavelengths, z >= 0); observerRadius: the radius
+// of the wire the point lies on (0 for a point in space); nearField: the
+// size of the segment's free-space field less frati times its mirror's, of
+// the constant part, at the point (NEC-2's |(exk, eyk, ezk)| in EFLD): the
+// integration's test counts changes below 1e-4 of 1 % of it as none (0:
+// relative to the integral alone).
+SegmentGroundField segmentGroundField(const SommerfeldGround& ground, const Segment& segment,
+                                      const Vec3& point, double observerRadius, double nearField);
+
+// The field of the current A + B sin(2 pi t) + C cos(2 pi t).
+FieldVec3 combine(const SegmentGroundField& f, std::complex<double> a, std::complex<double> b,
+                  std::complex<double> c);
+
+} // namespace kvarn::ground
