@@ -13,9 +13,19 @@ namespace {
 using cplx = std::complex<double>;
 using Medium = SommerfeldIntegrals::Medium;
 
-constexpr double kTinyRho = 1e-7;          // wavelengths: rho below it is taken as ...
-constexpr double kRhoFloor = 1e-8;         // ... this (the Hankel form needs rho > 0)
-constexpr double kTinyHeight = 1e-7;       // wavelengths: z + z' below it is 0
+constexpr double kTinyRho = 1e-7;    // wavelengths: rho below it is taken as ...
+constexpr double kRhoFloor = 1e-8;   // ... this (the Hankel form needs rho > 0)
+constexpr double kTinyHeight = 1e-7; // wavelengths: z + z' below it is 0
+// How far below the real axis the paths pass the air's branch point, at
+// most: this over rho, so that the Hankel (or Bessel) function, which grows
+// like exp(|Im lambda| rho) there, grows at most e-fold. NEC-2 passes it
+// 0.2 k2 below, which is the same up to rho = 0.8 but makes the pieces of
+// the contour grow as exp(0.2 k2 rho) and cancel beyond a few wavelengths.
+constexpr double kDipScale = 1.0;
+// Where the Bessel form's path to infinity starts once the air's branch
+// point lies beyond its first step: this many 1/max(rho, z + z') past it,
+// where the integrands decay and Shanks' transform can take over.
+constexpr double kTailLead = 3.0;
 constexpr double kPathStep = 0.6283185308; // 2 pi / 10: steps to infinity, times 1/max(rho, z+z')
 
 // The six integrands at lambda. With gamma_i = sqrt(lambda^2 - k_i^2), the
@@ -127,7 +137,16 @@ Six besselForm(const Medium& m, double rho, double zph, IntegrationLimits& limit
     } else {
         sum = rombergPath(f, 0.0, end, 2, limits);
     }
-    return shanksToInfinity(f, end, kPathStep * del, sum, limits);
+    // Far out, the steps to infinity are short against the distance to the
+    // air's branch point: integrate up to past it first, along the same
+    // line below the axis (NEC-2 sums these steps with the Shanks
+    // transform, which cannot settle before the integrands decay).
+    cplx tail = end;
+    if (del < m.ck2) {
+        tail = cplx(m.ck2 + kTailLead * del, -del);
+        sum = plus(sum, rombergPath(f, end, tail, 4, limits));
+    }
+    return shanksToInfinity(f, tail, kPathStep * del, sum, limits);
 }
 
 // The Hankel-function form, for z + z' < 2 rho: from the right of the
@@ -137,7 +156,8 @@ Six besselForm(const Medium& m, double rho, double zph, IntegrationLimits& limit
 Six hankelForm(const Medium& m, double rho, double zph, IntegrationLimits& limits) {
     const Integrand f(m, rho, zph, true);
     const double k = m.ck2;
-    const cplx cp1(0, 0.4 * k), cp2(0.6 * k, -0.2 * k), cp3(1.02 * k, -0.2 * k);
+    const double dip = std::min(0.2 * k, kDipScale / rho);
+    const cplx cp1(0, 0.4 * k), cp2(0.6 * k, -dip), cp3(1.02 * k, -dip);
     Six sum = minus(plus(rombergPath(f, cp1, cp2, 2, limits), rombergPath(f, cp2, cp3, 2, limits)));
 
     // Path from the imaginary axis to -infinity, along the direction in

@@ -8,6 +8,14 @@
 // Hankel-function form on a contour that leaves the branch points of the
 // ground and of the air, and the pole between them, to one side.
 //
+// Unlike NEC-2's SOMNEC, the contours pass the air's branch point within
+// 1/rho below the real axis (NEC-2: 0.2 k, the same up to rho = 0.8
+// wavelengths), and the Bessel form integrates past that branch point
+// before it extrapolates to infinity. NEC-2 needs the integrals only out to
+// one wavelength; the far tables here need them out to 20, and with these
+// paths they hold their 1e-4 to 30 wavelengths and beyond, where NEC-2's
+// lose all accuracy past about ten wavelengths (steep lines past three).
+//
 // Lengths are in wavelengths. R is the distance from the source's image to
 // the field point, theta the angle of that line above the ground plane:
 // rho = R cos(theta) horizontally, z + z' = R sin(theta) vertically.
