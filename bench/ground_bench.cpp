@@ -1,7 +1,8 @@
 // Times the ground's tables: building them for one ground and frequency on
 // one and on two threads (once per band, before the engine starts), and
-// what the engine asks of them afterwards, a point from the tables and one
-// from Norton's form; and one direct evaluation of the integrals.
+// what the engine asks of them afterwards: a point from NEC-2's tables, one
+// from the far tables and one from Norton's form beyond them, each with its
+// slopes too; and one direct evaluation of the integrals.
 //
 //   ./build/ground/kvarn_ground_bench
 
@@ -33,7 +34,7 @@ void BM_TablePoint(benchmark::State& state) {
 }
 BENCHMARK(BM_TablePoint);
 
-void BM_NortonPoint(benchmark::State& state) {
+void BM_FarPoint(benchmark::State& state) {
     const SommerfeldGround ground(kAverageSoil, 0);
     double r = 1.0;
     for (auto _ : state) {
@@ -41,7 +42,28 @@ void BM_NortonPoint(benchmark::State& state) {
         r = r < 20 ? r + 0.137 : 1.0;
     }
 }
+BENCHMARK(BM_FarPoint);
+
+void BM_NortonPoint(benchmark::State& state) {
+    const SommerfeldGround ground(kAverageSoil, 0);
+    double r = 21.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ground.fields(r, 0.4));
+        r = r < 100 ? r + 0.137 : 21.0;
+    }
+}
 BENCHMARK(BM_NortonPoint);
+
+void BM_PointWithSlopes(benchmark::State& state) {
+    const SommerfeldGround ground(kAverageSoil, 0);
+    const double start = state.range(0) / 100.0;
+    double r = start;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ground.fieldsWithSlopes(r, 0.4));
+        r = r < 4 * start ? r + 0.0137 : start;
+    }
+}
+BENCHMARK(BM_PointWithSlopes)->Arg(10)->Arg(100)->Arg(2500);
 
 void BM_DirectIntegrals(benchmark::State& state) {
     const SommerfeldIntegrals integrals(groundConstants(kAverageSoil).epsc);

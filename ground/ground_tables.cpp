@@ -1,21 +1,20 @@
 #include "ground/ground_tables.h"
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
+#include <cmath>
+
+#include "ground/cubic_weights.h"
+#include "ground/ground_constants.h"
+#include "ground/parallel_nodes.h"
 
 namespace kvarn::ground {
 namespace {
 
+constexpr double kAngleRounding = 1e-6; // rad: a node this close to 90 degrees is on it
+
 struct NodeJob {
     int region, ir, itheta;
 };
-
-// Weights of the cubic through the nodes at -1, 0, 1, 2 at position x.
-std::array<double, 4> cubicWeights(double x) {
-    return {-x * (x - 1) * (x - 2) / 6, (x + 1) * (x - 1) * (x - 2) / 2, -(x + 1) * x * (x - 2) / 2,
-            (x + 1) * x * (x - 1) / 6};
-}
 
 // The node (from 0) at the block's position 0, and the position of the
 // point in steps from it: blocks of three intervals, the last one moved
@@ -49,24 +48,16 @@ GroundTables::GroundTables(const SommerfeldIntegrals& integrals, unsigned thread
             }
     }
     std::vector<char> limited(jobs.size(), 0);
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-        for (std::size_t j; (j = next.fetch_add(1)) < jobs.size();) {
-            const NodeJob& job = jobs[j];
-            const GridRegion& grid = kGridRegions[job.region];
-            const auto result = integrals.evaluate(grid.r0 + job.ir * grid.dr,
-                                                   grid.theta0 + job.itheta * grid.dtheta);
-            slot(job.region, job.ir, job.itheta) = result.fields;
-            limited[j] = result.limited;
-        }
-    };
-    unsigned n = threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency());
-    n = std::min<unsigned>(n, static_cast<unsigned>(jobs.size()));
-    std::vector<std::jthread> pool;
-    for (unsigned t = 1; t < n; ++t)
-        pool.emplace_back(work);
-    work();
-    pool.clear(); // joins
+    forEachNode(jobs.size(), threads, [&](std::size_t j) {
+        const NodeJob& job = jobs[j];
+        const GridRegion& grid = kGridRegions[job.region];
+        const double theta = grid.theta0 + job.itheta * grid.dtheta;
+        const auto result = integrals.evaluate(grid.r0 + job.ir * grid.dr, theta);
+        GroundFields& node = slot(job.region, job.ir, job.itheta);
+        node = result.fields;
+        if (std::abs(theta - kHalfPi) < kAngleRounding) holdStraightAbove(node);
+        limited[j] = result.limited;
+    });
     limitedNodes_ = static_cast<int>(std::count(limited.begin(), limited.end(), 1));
 }
 
@@ -84,21 +75,35 @@ const GroundFields& GroundTables::node(int region, int ir, int itheta) const {
 }
 
 GroundFields GroundTables::interpolate(double r, double theta) const {
+    return interpolate(r, theta, false).value;
+}
+
+GroundFieldSlopes GroundTables::interpolateWithSlopes(double r, double theta) const {
+    return interpolate(r, theta, true);
+}
+
+GroundFieldSlopes GroundTables::interpolate(double r, double theta, bool slopes) const {
     const int g = regionOf(r, theta);
     const GridRegion& grid = kGridRegions[g];
     const Stencil sr = stencil(r, grid.r0, grid.dr, grid.nr);
     const Stencil st = stencil(theta, grid.theta0, grid.dtheta, grid.ntheta);
     const auto wr = cubicWeights(sr.x);
     const auto wt = cubicWeights(st.x);
-    GroundFields f{};
+    GroundFieldSlopes f{};
+    if (!slopes) {
+        for (int j = 0; j < 4; ++j)
+            for (int i = 0; i < 4; ++i)
+                addScaled(f.value, wt[j] * wr[i], node(g, sr.first + i, st.first + j));
+        return f;
+    }
+    const auto sr1 = cubicSlopes(sr.x);
+    const auto st1 = cubicSlopes(st.x);
     for (int j = 0; j < 4; ++j)
         for (int i = 0; i < 4; ++i) {
-            const double w = wt[j] * wr[i];
             const GroundFields& n = node(g, sr.first + i, st.first + j);
-            f.erv += w * n.erv;
-            f.ezv += w * n.ezv;
-            f.erh += w * n.erh;
-            f.eph += w * n.eph;
+            addScaled(f.value, wt[j] * wr[i], n);
+            addScaled(f.dr, wt[j] * sr1[i] / grid.dr, n);
+            addScaled(f.dtheta, st1[j] * wr[i] / grid.dtheta, n);
         }
     return f;
 }

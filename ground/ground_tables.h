@@ -5,7 +5,8 @@
 //
 // The grids are in ground/interpolation_grids.h. The R = 0 row of the near
 // grid holds the limit for R -> 0; the other nodes are direct evaluations
-// of the integrals.
+// of the integrals, those at theta = 90 degrees made to hold the symmetry
+// straight above the image exactly (see holdStraightAbove).
 //
 // Interpolation is bicubic: the nodes of each grid are taken in blocks of
 // three intervals per direction, and within a block the value is the cubic
@@ -34,6 +35,9 @@ class GroundTables {
     // The interpolated quantities at R (wavelengths) and theta (rad, 0 to
     // pi/2), in table normalisation.
     GroundFields interpolate(double r, double theta) const;
+    // The same with the slopes of the interpolating cubics along R and
+    // theta (continuous inside a block, not across its borders).
+    GroundFieldSlopes interpolateWithSlopes(double r, double theta) const;
 
     // Grid 0 near, 1 low angle, 2 high angle, for a point.
     static int regionOf(double r, double theta);
@@ -43,6 +47,7 @@ class GroundTables {
     int limitedNodes() const { return limitedNodes_; }
 
   private:
+    GroundFieldSlopes interpolate(double r, double theta, bool slopes) const;
     GroundFields& slot(int region, int ir, int itheta);
 
     std::array<std::vector<GroundFields>, 3> nodes_;

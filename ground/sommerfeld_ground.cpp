@@ -3,17 +3,21 @@
 #include <cmath>
 
 #include "ground/ground_constants.h"
-#include "ground/norton.h"
 
 namespace kvarn::ground {
 
 SommerfeldGround::SommerfeldGround(const GroundParameters& ground, unsigned threads)
     : constants_(groundConstants(ground)), integrals_(constants_.epsc),
-      tables_(integrals_, threads) {}
+      tables_(integrals_, threads), far_(integrals_, constants_, threads) {}
 
 GroundFields SommerfeldGround::fields(double r, double theta) const {
     if (r * r <= kTableReachSquared) return tables_.interpolate(r, theta);
-    return nortonFields(constants_, r, theta);
+    return far_.at(r, theta).value;
+}
+
+GroundFieldSlopes SommerfeldGround::fieldsWithSlopes(double r, double theta) const {
+    if (r * r <= kTableReachSquared) return tables_.interpolateWithSlopes(r, theta);
+    return far_.at(r, theta);
 }
 
 GroundFields SommerfeldGround::fieldsAt(double rho, double zPlusZPrime) const {

@@ -1,9 +1,12 @@
 #pragma once
 // The field due to a lossy ground for the method-of-moments engine, as in
-// NEC-2's Sommerfeld-Norton ground (its GN 2): tables of the Sommerfeld
-// integrals near the source's image, Norton's asymptotic form beyond.
-// Built once per ground and frequency; afterwards read-only, so any number
-// of threads may ask it for fields at the same time.
+// NEC-2's Sommerfeld-Norton ground (its GN 2) near the source's image, and
+// more accurate than NEC-2 beyond it: NEC-2's tables of the Sommerfeld
+// integrals out to R^2 = 0.95 wavelengths^2, kvarn's far tables of the same
+// integrals out to 20 wavelengths, Norton's asymptotic form with its error
+// there carried on beyond. Built once per ground and frequency; afterwards
+// read-only, so any number of threads may ask it for fields at the same
+// time.
 //
 // WHERE IT FITS. Over this ground, the field of a segment's current at a
 // point is, as NEC-2's EFLD sums it,
@@ -51,16 +54,28 @@
 // I(t) = A + B sin(2 pi t) + C cos(2 pi t), t from -s/2 to s/2 along it, when
 // R^2 <= 0.95 for the segment's centre, and lumps the current's moments at
 // the centre beyond; ground/segment_ground_field.h does both as NEC-2 does.
-// fields() below switches on the same R^2 for the point it is given.
+// fields() below switches tables on the same R^2 for the point it is given.
 //
-// THE SWITCH. Norton's form is only asymptotically right: where it takes
-// over it differs from the tables by up to some 30 % of the four
+// THE SWITCH, AND WHERE KVARN LEAVES NEC-2. NEC-2 takes Norton's form
+// beyond R^2 = 0.95. That form is only asymptotically right: where it
+// takes over it differs from the tables by up to some 30 % of the four
 // quantities, 10 % of the whole field due to ground (image included), for
-// average soil at 3.65 and 14.2 MHz, falling like 1/R farther out. NEC-2
-// makes the same step; it is not an interpolation fault.
+// average soil at 3.65 and 14.2 MHz, and its error falls only like 1/R, so
+// NEC-2's field steps there by up to several per cent of the total. kvarn
+// reads its far tables instead (ground/far_tables.h): the same integrals,
+// so the step at R^2 = 0.95 is only what the two interpolations differ by
+// (a few tenths of a per cent of the quantities), and Norton's form takes
+// over only at 20 wavelengths, corrected there to meet the tables.
+//
+// SLOPES. fieldsWithSlopes() gives the quantities' derivatives along R and
+// theta with them, for the curl of the field due to ground (the magnetic
+// field): those of the interpolating cubics in the tables, and differences
+// of Norton's form beyond. NEC-2 has no such thing: it takes H over a lossy
+// ground from reflection coefficients of the image.
 //
 // Time goes as exp(+j omega t), as in NEC-2.
 
+#include "ground/far_tables.h"
 #include "ground/ground_fields.h"
 #include "ground/ground_medium.h"
 #include "ground/ground_tables.h"
@@ -68,7 +83,7 @@
 
 namespace kvarn::ground {
 
-// R^2 (wavelengths^2) up to which NEC-2 reads the tables; Norton beyond.
+// R^2 (wavelengths^2) up to which NEC-2's tables are read.
 inline constexpr double kTableReachSquared = 0.95;
 
 class SommerfeldGround {
@@ -78,9 +93,11 @@ class SommerfeldGround {
     explicit SommerfeldGround(const GroundParameters& ground, unsigned threads = 0);
 
     // ERV, EZV, ERH, EPH at R (wavelengths, > 0) and theta (rad, 0 to
-    // pi/2): interpolated in the tables for R^2 <= 0.95, Norton's form
-    // beyond.
+    // pi/2): interpolated in NEC-2's tables for R^2 <= 0.95, in the far
+    // tables beyond.
     GroundFields fields(double r, double theta) const;
+    // The same with their slopes along R and theta.
+    GroundFieldSlopes fieldsWithSlopes(double r, double theta) const;
     // The same from rho and z + z' (wavelengths, >= 0), with R and theta
     // formed as NEC-2 forms them (theta = pi/2 for rho below 1e-12).
     GroundFields fieldsAt(double rho, double zPlusZPrime) const;
@@ -88,11 +105,13 @@ class SommerfeldGround {
     const GroundConstants& constants() const { return constants_; }
     const SommerfeldIntegrals& integrals() const { return integrals_; }
     const GroundTables& tables() const { return tables_; }
+    const FarTables& farTables() const { return far_; }
 
   private:
     GroundConstants constants_;
     SommerfeldIntegrals integrals_;
     GroundTables tables_;
+    FarTables far_;
 };
 
 } // namespace kvarn::ground

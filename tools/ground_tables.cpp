@@ -1,8 +1,8 @@
 // Prints the ground's interpolation tables for one ground and frequency, in
 // the layout of NEC-2's printed SOMNEC grids (grid by grid, quantity by
 // quantity, one block of angles per R), then the quantities along a few
-// lines across the switch to Norton's form, so they can be read against
-// NEC-2's own output.
+// lines across the switches to the far tables and to Norton's form, so
+// they can be read against NEC-2's own output.
 //
 //   ./build/ground/kvarn_ground_tables 13 0.005 14.2        (eps_r, S/m, MHz)
 //   ./build/ground/kvarn_ground_tables 13 0.005 3.65 1      (on one thread)
@@ -72,14 +72,18 @@ int main(int argc, char** argv) {
                 }
             }
         }
-        std::printf("\n\nacross the switch to Norton's form at R^2 = %.2f\n", kTableReachSquared);
+        std::printf("\n\nacross the switch to the far tables at R^2 = %.2f and to Norton's form at "
+                    "R = %.0f\n",
+                    kTableReachSquared, kFarTableEnd);
         std::printf("  R      theta  form     ERV                     EZV                     "
                     "ERH                     EPH\n");
         for (double deg : {0.0, 30.0, 60.0, 90.0})
-            for (double r : {0.9, 0.97, 0.98, 1.5, 3.0}) {
+            for (double r : {0.9, 0.97, 0.98, 1.5, 3.0, 19.9, 20.1}) {
                 const GroundFields f = ground.fields(r, deg * 0.0174532925199432958);
                 std::printf("%6.3f %6.1f  %-7s", r, deg,
-                            r * r <= kTableReachSquared ? "table" : "Norton");
+                            r * r <= kTableReachSquared ? "NEC-2"
+                            : r <= kFarTableEnd         ? "far"
+                                                        : "Norton");
                 for (auto v : {f.erv, f.ezv, f.erh, f.eph})
                     std::printf(" %11.4E%11.4E", v.real(), v.imag());
                 std::printf("\n");
