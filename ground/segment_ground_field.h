@@ -19,10 +19,20 @@
 //    (sqrt(d^2 / (d^2 + radius^2)) <= 0.95, d its distance from the axis),
 //    the parts across the mirror's direction are scaled down by that
 //    factor, as NEC-2's FORTRAN does (nec2c and necpp apply it to the
-//    other branch instead).
-//  - Beyond: Norton's form at the segment's centre with the current's
-//    moments, length for the constant part, 0 for the sine,
-//    sin(pi length) / pi for the cosine.
+//    other branch instead); not for a point in space (radius 0), which
+//    NEC-2 would also scale when it lies within 1e-5 wavelengths of the
+//    axis.
+//  - Beyond: the field of a current element at the segment's centre with
+//    the current's moments, length for the constant part, 0 for the sine,
+//    sin(pi length) / pi for the cosine; NEC-2 takes Norton's form for it,
+//    kvarn its far tables (see ground/sommerfeld_ground.h).
+//
+// For a point in space (a field point, not on a wire) the curl of that
+// field comes with it, integrated on the same steps, from the slopes of the
+// tables: the field due to ground's share of the magnetic field, H =
+// curl E / (-j omega mu). With the two, the magnetic field is the curl of
+// the electric one everywhere, which NEC-2's reflection-coefficient H over
+// a lossy ground is not.
 
 #include <array>
 #include <complex>
@@ -55,6 +65,17 @@ struct SegmentGroundField {
 // relative to the integral alone).
 SegmentGroundField segmentGroundField(const SommerfeldGround& ground, const Segment& segment,
                                       const Vec3& point, double observerRadius, double nearField);
+
+// The field due to ground at a point in space and its curl (per wavelength,
+// with lengths in wavelengths); `field` is what segmentGroundField gives for
+// an observer radius of 0, to the bit.
+struct SegmentGroundFieldAndCurl {
+    SegmentGroundField field;
+    SegmentGroundField curl;
+};
+SegmentGroundFieldAndCurl segmentGroundFieldAndCurl(const SommerfeldGround& ground,
+                                                    const Segment& segment, const Vec3& point,
+                                                    double nearField);
 
 // The field of the current A + B sin(2 pi t) + C cos(2 pi t).
 FieldVec3 combine(const SegmentGroundField& f, std::complex<double> a, std::complex<double> b,

@@ -12,7 +12,6 @@
 #include <cstdio>
 
 #include "ground/ground_constants.h"
-#include "ground/norton.h"
 #include "ground/segment_ground_field.h"
 
 namespace kvarn::ground {
@@ -31,12 +30,11 @@ double distance(const FieldVec3& a, const FieldVec3& b) {
 // dE of a unit element at `source` along `dir` at `at`, as the header of
 // ground/sommerfeld_ground.h writes it.
 FieldVec3 documentedElement(const SommerfeldGround& g, const Vec3& source, const Vec3& dir,
-                            const Vec3& at, bool norton) {
+                            const Vec3& at, bool lumped) {
     const double dx = at[0] - source[0], dy = at[1] - source[1];
     const double rho = std::hypot(dx, dy), zz = at[2] + source[2];
     const double r = std::hypot(rho, zz), theta = rho > 0 ? std::atan2(zz, rho) : kHalfPi;
-    const GroundFields q =
-        norton ? nortonFields(g.constants(), r, theta) : g.tables().interpolate(r, theta);
+    const GroundFields q = lumped ? g.fields(r, theta) : g.tables().interpolate(r, theta);
     const double cosA = std::hypot(dir[0], dir[1]), sinA = dir[2];
     const double shx = cosA > 0 ? dir[0] / cosA : 1, shy = cosA > 0 ? dir[1] / cosA : 0;
     const double rx = rho > 0 ? dx / rho : 1, ry = rho > 0 ? dy / rho : 0;
@@ -118,7 +116,8 @@ TEST(GroundSegment, FollowsTheDocumentedRecipe) {
          0.001},
         {"just inside R^2 = 0.95", {{0, 0, 0.1}, {1, 0, 0}, 0.1}, {0.9642, 0, 0.1}, 0.001},
         {"just beyond R^2 = 0.95", {{0, 0, 0.1}, {1, 0, 0}, 0.1}, {0.9652, 0, 0.1}, 0.001},
-        {"Norton", {{0, 0, 0.3}, {0, r, r}, 0.1}, {1.5, 0.8, 0.5}, 0.001},
+        {"far tables", {{0, 0, 0.3}, {0, r, r}, 0.1}, {1.5, 0.8, 0.5}, 0.001},
+        {"Norton carried on", {{0, 0, 0.3}, {0.6, 0.8, 0}, 0.02}, {25, 3, 0.2}, 0.001},
     };
     for (const Case& c : cases) {
         const SegmentGroundField got = segmentGroundField(ground, c.segment, c.point, c.radius, 0);
@@ -134,6 +133,56 @@ TEST(GroundSegment, FollowsTheDocumentedRecipe) {
                                        0.5 * want.cosine[i])),
                       1e-3 * scale)
                 << c.what << " " << i;
+    }
+}
+
+TEST(GroundSegment, CurlIsTheCurlOfTheField) {
+    // The curl that comes with the field at a point in space, against central
+    // differences of the field (steps of 1e-4 wavelengths), for each current
+    // part: on the integrated segment (NEC-2's tables), lumped (the far
+    // tables), and lumped beyond them (Norton carried on); horizontal,
+    // vertical and slanted segments; straight above a segment's element,
+    // where the curl takes its limit. The field at such a point is the one
+    // segmentGroundField gives for radius 0, to the bit.
+    const SommerfeldGround ground({13, 0.005, 14.2}, 2);
+    const double r = std::sqrt(0.5);
+    struct Case {
+        const char* what;
+        Segment segment;
+        Vec3 point;
+    } cases[] = {
+        {"horizontal, tables", {{0, 0, 0.3}, {1, 0, 0}, 0.025}, {0.3, 0.2, 0.05}},
+        {"horizontal, straight above", {{0, 0, 0.3}, {1, 0, 0}, 0.025}, {0, 0, 0.6}},
+        {"vertical, tables", {{0.1, 0, 0.2}, {0, 0, 1}, 0.025}, {0.05, 0.3, 0.4}},
+        {"slanted, tables", {{0, 0, 0.15}, {0.6, 0, 0.8}, 0.025}, {0.6, 0.1, 0.3}},
+        {"diagonal, far tables", {{0, 0, 0.05}, {r, r, 0}, 0.025}, {1.5, 0.8, 0.1}},
+        {"slanted, far tables", {{0, 0, 0.15}, {0.6, 0, 0.8}, 0.025}, {3, 2, 0.5}},
+        {"vertical, Norton carried on", {{0.1, 0, 0.2}, {0, 0, 1}, 0.025}, {30, 1, 0.2}},
+        {"horizontal, Norton carried on", {{0, 0, 0.3}, {1, 0, 0}, 0.025}, {24, 16, 0.2}},
+    };
+    constexpr double h = 1e-4; // wavelengths
+    for (const Case& c : cases) {
+        const SegmentGroundFieldAndCurl got =
+            segmentGroundFieldAndCurl(ground, c.segment, c.point, 0);
+        const SegmentGroundField plain = segmentGroundField(ground, c.segment, c.point, 0, 0);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(got.field.sine[i], plain.sine[i]) << c.what;
+        // d(part i of component j)/d(axis k) by central differences.
+        auto slope = [&](int axis, int component, FieldVec3 SegmentGroundField::*part) {
+            Vec3 a = c.point, b = c.point;
+            a[axis] += h;
+            b[axis] -= h;
+            return ((segmentGroundField(ground, c.segment, a, 0, 0).*part)[component] -
+                    (segmentGroundField(ground, c.segment, b, 0, 0).*part)[component]) /
+                   (2 * h);
+        };
+        for (auto part : {&SegmentGroundField::constant, &SegmentGroundField::sine,
+                          &SegmentGroundField::cosine}) {
+            const FieldVec3 want{slope(1, 2, part) - slope(2, 1, part),
+                                 slope(2, 0, part) - slope(0, 2, part),
+                                 slope(0, 1, part) - slope(1, 0, part)};
+            EXPECT_LE(distance(got.curl.*part, want), 1e-4 * size(want)) << c.what;
+        }
     }
 }
 
