@@ -59,6 +59,7 @@ const GroundFields& FarTables::node(int iu, int it) const {
 }
 
 GroundFieldSlopes FarTables::at(double r, double theta) const {
+    theta = std::max(theta, 0.0); // a point below the ground reads the surface
     if (r > kFarTableEnd) return beyond(r, theta);
     const double u = 1 / r;
     const Centred su = centred(u, kFarGrid.u0, kFarGrid.du, kFarGrid.nu);
