@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ground/cubic_weights.h"
 #include "ground/ground_constants.h"
 #include "ground/norton.h"
 #include "ground/parallel_nodes.h"
@@ -22,75 +21,51 @@ double nodeAngle(int it) {
     return kHalfPi * t * t;
 }
 
-// Four nodes from `first` at positions -1 to 2 around the point, which lies
-// at x, between 0 and 1 except in the outermost cells.
-struct Centred {
-    int first;
-    double x;
-};
-
-Centred centred(double value, double start, double step, int nodes) {
-    const int i = std::clamp(static_cast<int>(std::floor((value - start) / step)), 1, nodes - 3);
-    return {i - 1, (value - (start + i * step)) / step};
-}
-
 } // namespace
 
 FarTables::FarTables(const SommerfeldIntegrals& integrals, const GroundConstants& constants,
                      unsigned threads)
-    : constants_(constants), nodes_(static_cast<std::size_t>(kFarGrid.nu * kFarGrid.nt)),
-      residual_(static_cast<std::size_t>(kFarGrid.nt)) {
-    std::vector<char> limited(nodes_.size(), 0);
-    forEachNode(nodes_.size(), threads, [&](std::size_t n) {
+    : constants_(constants) {
+    std::vector<GroundFields> nodes(static_cast<std::size_t>(kFarGrid.nu * kFarGrid.nt));
+    std::vector<char> limited(nodes.size(), 0);
+    forEachNode(nodes.size(), threads, [&](std::size_t n) {
         const int it = static_cast<int>(n) / kFarGrid.nu, iu = static_cast<int>(n) % kFarGrid.nu;
         auto result = integrals.evaluate(1 / (kFarGrid.u0 + iu * kFarGrid.du), nodeAngle(it));
         if (it + 1 == kFarGrid.nt) holdStraightAbove(result.fields);
-        nodes_[n] = result.fields;
+        nodes[n] = result.fields;
         limited[n] = result.limited;
     });
     limitedNodes_ = static_cast<int>(std::count(limited.begin(), limited.end(), 1));
+    const GridAxis t{0, kStepT, kFarGrid.nt};
+    grid_ = HermiteGrid({kFarGrid.u0, kFarGrid.du, kFarGrid.nu}, t, nodes);
+    std::vector<GroundFields> residual(static_cast<std::size_t>(kFarGrid.nt));
     for (int it = 0; it < kFarGrid.nt; ++it)
-        residual_[static_cast<std::size_t>(it)] =
+        residual[static_cast<std::size_t>(it)] =
             kFarTableEnd * (node(0, it) - nortonFields(constants_, kFarTableEnd, nodeAngle(it)));
+    residual_ = HermiteLine(t, residual);
 }
 
 const GroundFields& FarTables::node(int iu, int it) const {
-    return nodes_[static_cast<std::size_t>(it * kFarGrid.nu + iu)];
+    return grid_.node(iu, it);
 }
 
 GroundFieldSlopes FarTables::at(double r, double theta) const {
     theta = std::max(theta, 0.0); // a point below the ground reads the surface
     if (r > kFarTableEnd) return beyond(r, theta);
-    const double u = 1 / r;
-    const Centred su = centred(u, kFarGrid.u0, kFarGrid.du, kFarGrid.nu);
-    const double t = std::max(std::sqrt(theta / kHalfPi), kTinyT);
-    const Centred st = centred(t, 0, kStepT, kFarGrid.nt);
-    const auto wu = cubicWeights(su.x), wt = cubicWeights(st.x);
-    const auto su1 = cubicSlopes(su.x), st1 = cubicSlopes(st.x);
+    const double u = 1 / r, t = std::max(std::sqrt(theta / kHalfPi), kTinyT);
+    GroundFieldSlopes f = grid_.at(u, t);
     // d/dR = -u^2 d/du, d/dtheta = d/dt / (pi t).
-    const double byR = -u * u / kFarGrid.du, byTheta = 1 / (kStepT * kPi * t);
-    GroundFieldSlopes f{};
-    for (int j = 0; j < 4; ++j)
-        for (int i = 0; i < 4; ++i) {
-            const GroundFields& n = node(su.first + i, st.first + j);
-            addScaled(f.value, wt[j] * wu[i], n);
-            addScaled(f.dr, wt[j] * su1[i] * byR, n);
-            addScaled(f.dtheta, st1[j] * wu[i] * byTheta, n);
-        }
+    f.dr = (-u * u) * f.dr;
+    f.dtheta = (1 / (kPi * t)) * f.dtheta;
     return f;
 }
 
 GroundFieldSlopes FarTables::beyond(double r, double theta) const {
     // Norton's error at the tables' end, carried on as 1/R.
     const double t = std::max(std::sqrt(theta / kHalfPi), kTinyT);
-    const Centred st = centred(t, 0, kStepT, kFarGrid.nt);
-    const auto wt = cubicWeights(st.x), st1 = cubicSlopes(st.x);
-    GroundFields d{}, dd{};
-    for (int j = 0; j < 4; ++j) {
-        const GroundFields& n = residual_[static_cast<std::size_t>(st.first + j)];
-        addScaled(d, wt[j], n);
-        addScaled(dd, st1[j] / (kStepT * kPi * t), n);
-    }
+    GroundFields d, dd;
+    residual_.at(t, d, dd);
+    dd = (1 / (kPi * t)) * dd;
     // Norton's form and its slopes by central differences, one-sided at
     // 90 degrees, where it is not smooth (it holds |cos theta|).
     auto norton = [&](double rr, double tt) { return nortonFields(constants_, rr, tt); };
