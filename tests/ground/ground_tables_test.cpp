@@ -1,6 +1,6 @@
 // The tables: interpolation against direct evaluation between the nodes,
-// continuity where the interpolation changes grid, and the same tables for
-// any number of threads.
+// continuity where the interpolation changes grid, the Hermite patches on
+// polynomials, and the same tables for any number of threads.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "ground/ground_medium.h"
 #include "ground/ground_support.h"
 #include "ground/ground_tables.h"
+#include "ground/hermite_grid.h"
 #include "ground/sommerfeld_integrals.h"
 
 namespace kvarn::ground {
@@ -73,6 +74,42 @@ TEST(GroundTables, ContinuousAcrossGridBoundaries) {
     for (double r = 0.21; r < 1.0; r += 0.03)
         check(r, kLowAngleEnd, r, kLowAngleEnd + eps);
     std::printf("largest jump across grid boundaries: %.2e\n", worst);
+}
+
+TEST(GroundTables, HermitePatchesReproduceCubicsWithContinuousSlopes) {
+    // A bicubic polynomial on a 6 x 5 grid comes back exactly, with its
+    // slopes, anywhere (the differences are of fourth order, also at the
+    // edges); a quartic's slopes agree on both sides of a cell border.
+    auto cubic = [](double x, double y) {
+        return std::complex<double>(1 + x - 2 * x * x * x + x * y, y * y * y - 3 * x * x * y);
+    };
+    auto quartic = [](double x, double y) {
+        return std::complex<double>(x * x * x * x, y * y * x);
+    };
+    const GridAxis ax{0.5, 0.25, 6}, ay{-1, 0.5, 5};
+    auto grid = [&](auto f) {
+        std::vector<GroundFields> v;
+        for (int iy = 0; iy < ay.nodes; ++iy)
+            for (int ix = 0; ix < ax.nodes; ++ix) {
+                const auto z = f(ax.start + ix * ax.step, ay.start + iy * ay.step);
+                v.push_back({z, 2.0 * z, -z, 0});
+            }
+        return HermiteGrid(ax, ay, v);
+    };
+    const HermiteGrid g = grid(cubic), q = grid(quartic);
+    for (const auto& [x, y] : {std::pair{0.5, -1.0}, {0.61, -0.2}, {1.3, 0.77}, {1.75, 1.0}}) {
+        const GroundFieldSlopes s = g.at(x, y);
+        const double h = 1e-6;
+        EXPECT_LT(std::abs(s.value.erv - cubic(x, y)), 1e-12) << x << " " << y;
+        EXPECT_LT(std::abs(s.dr.erv - (cubic(x + h, y) - cubic(x - h, y)) / (2 * h)), 1e-8);
+        EXPECT_LT(std::abs(s.dtheta.ezv - (cubic(x, y + h) - cubic(x, y - h)) / h), 1e-8);
+        EXPECT_EQ(g.valueAt(x, y).eph, s.value.eph);
+    }
+    for (double border : {0.75, 1.0, 1.25}) {
+        const GroundFieldSlopes a = q.at(border - 1e-12, 0.3), b = q.at(border + 1e-12, 0.3);
+        EXPECT_LT(std::abs(a.dr.erv - b.dr.erv), 1e-9) << border;
+        EXPECT_LT(std::abs(a.dtheta.erv - b.dtheta.erv), 1e-9) << border;
+    }
 }
 
 TEST(GroundTables, SameForAnyNumberOfThreads) {
