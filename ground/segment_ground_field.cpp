@@ -25,7 +25,18 @@ constexpr int kGoodStepsToWiden = 4;
 // the field, is below 2e-5 there, and they need two table readings where
 // Romberg's rule needs three at least.
 constexpr double kGaussBeyond = 4;
+// Beyond this many the segment is lumped at its centre, as NEC-2 lumps it
+// beyond R^2 = 0.95: the error, some (length / R)^2 / 24 of the field, is
+// below 1e-4 there.
+constexpr double kLumpedBeyond = 20;
 const double kGaussNode = 0.5 / std::sqrt(3.0); // of the length, from the centre
+
+// exp(-jx) with its sine and cosine from one call (glibc's sincos).
+cplx expMinusJ(double x) {
+    double s, c;
+    ::sincos(x, &s, &c);
+    return {c, -s};
+}
 
 // The segment's horizontal share and horizontal unit direction.
 struct Horizontal {
@@ -78,7 +89,7 @@ Line lineOf(const Vec3& source, const Vec3& at, const Horizontal& h) {
 FieldVec3 elementField(const GroundFields& q, const Line& l, double salpj, const Horizontal& h) {
     // Summed as elementFieldAndCurl sums it, so that the two agree to the bit.
     const double rk = kTwoPi * l.r;
-    const cplx g = cplx(std::cos(rk), -std::sin(rk)) / l.r;
+    const cplx g = expMinusJ(rk) / l.r;
     const double sa = salpj, ca = h.sn;
     const cplx eRho = sa * (g * q.erv) + ca * l.cph * (g * q.erh);
     const cplx ePhi = ca * l.sph * (g * q.eph);
@@ -105,7 +116,7 @@ struct FieldAndCurl {
 FieldAndCurl elementFieldAndCurl(const GroundFieldSlopes& q, const Line& l, double salpj,
                                  const Horizontal& h) {
     const double rk = kTwoPi * l.r;
-    const cplx g = cplx(std::cos(rk), -std::sin(rk)) / l.r;
+    const cplx g = expMinusJ(rk) / l.r;
     const cplx gr = -cplx(1 / l.r, kTwoPi) * g; // (exp(-jkR)/R)' / (exp(-jkR)/R) times it
     const double c = l.rho / l.r, s = l.zph / l.r;
     struct Parts {
@@ -254,12 +265,18 @@ Vec3 movedPoint(const Segment& segment, const Vec3& point, double observerRadius
     return {point[0] + f * rhox, point[1] + f * rhoy, point[2] + f * rhoz};
 }
 
-// R^2 from the mirror of the segment's centre to the point: NEC-2 lumps the
-// segment beyond kTableReachSquared.
+// R^2 from the mirror of the segment's centre to the point.
 double squaredFromMirror(const Segment& segment, const Vec3& point) {
     const Vec3& c = segment.centre;
     const double xij = point[0] - c[0], yij = point[1] - c[1], zij = point[2] + c[2];
     return xij * xij + yij * yij + zij * zij;
+}
+
+// Whether the segment is lumped at its centre for a point at r2 from its
+// mirror: beyond NEC-2's R^2 = 0.95, and where it is short against R.
+bool lumpedAt(const Segment& segment, double r2) {
+    const double beyond = kLumpedBeyond * segment.length;
+    return r2 > kTableReachSquared || r2 > beyond * beyond;
 }
 
 // The moments of the three parts for the lumped segment: its length for the
@@ -289,24 +306,26 @@ SegmentGroundField segmentGroundField(const SommerfeldGround& ground, const Segm
 
     SegmentGroundField out;
     const double r2 = squaredFromMirror(segment, point);
-    if (r2 > kTableReachSquared) {
+    if (lumpedAt(segment, r2)) {
         const Line l = lineOf(c, at, h);
         lumped(elementField(ground.fields(l.r, l.theta), l, d[2], h), segment.length, out);
-        return out;
+        if (r2 > kTableReachSquared) return out;
+    } else {
+        // The tables' field along the segment, integrated with the three parts.
+        auto along = [&](double t) {
+            const Line l = lineOf(alongSegment(segment, t), at, h);
+            const FieldVec3 e = elementField(ground.tables().interpolate(l.r, l.theta), l, d[2], h);
+            const cplx phase = expMinusJ(kTwoPi * t);
+            const double sn = -phase.imag(), cs = phase.real();
+            return std::array<cplx, 9>{e[0],      e[1],      e[2],      e[0] * sn, e[1] * sn,
+                                       e[2] * sn, e[0] * cs, e[1] * cs, e[2] * cs};
+        };
+        unpack(integrate<9>(along, segment.length, r2, kFloorShare * nearField).data(), out);
     }
 
-    // The tables' field along the segment, integrated with the three parts.
-    auto along = [&](double t) {
-        const Line l = lineOf(alongSegment(segment, t), at, h);
-        const FieldVec3 e = elementField(ground.tables().interpolate(l.r, l.theta), l, d[2], h);
-        const double sn = std::sin(kTwoPi * t), cs = std::cos(kTwoPi * t);
-        return std::array<cplx, 9>{e[0],      e[1],      e[2],      e[0] * sn, e[1] * sn,
-                                   e[2] * sn, e[0] * cs, e[1] * cs, e[2] * cs};
-    };
-    unpack(integrate<9>(along, segment.length, r2, kFloorShare * nearField).data(), out);
-
     // Within about three radii of the mirror's axis, scale the parts across
-    // its direction (a point in space, of radius 0, is left alone).
+    // its direction, where NEC-2 reads its tables (a point in space, of
+    // radius 0, is left alone).
     if (observerRadius <= 0) return out;
     const double salpr = -d[2];
     const double zp =
@@ -333,7 +352,7 @@ SegmentGroundFieldAndCurl segmentGroundFieldAndCurl(const SommerfeldGround& grou
     const Horizontal h = horizontalOf(d);
     SegmentGroundFieldAndCurl out;
     const double r2 = squaredFromMirror(segment, point);
-    if (r2 > kTableReachSquared) {
+    if (lumpedAt(segment, r2)) {
         const Line l = lineOf(segment.centre, point, h);
         const FieldAndCurl f =
             elementFieldAndCurl(ground.fieldsWithSlopes(l.r, l.theta), l, d[2], h);
@@ -345,7 +364,8 @@ SegmentGroundFieldAndCurl segmentGroundFieldAndCurl(const SommerfeldGround& grou
         const Line l = lineOf(alongSegment(segment, t), point, h);
         const FieldAndCurl f =
             elementFieldAndCurl(ground.tables().interpolateWithSlopes(l.r, l.theta), l, d[2], h);
-        const double sn = std::sin(kTwoPi * t), cs = std::cos(kTwoPi * t);
+        const cplx phase = expMinusJ(kTwoPi * t);
+        const double sn = -phase.imag(), cs = phase.real();
         std::array<cplx, 18> v;
         for (int i = 0; i < 3; ++i) {
             v[i] = f.e[i];

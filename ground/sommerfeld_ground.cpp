@@ -8,16 +8,22 @@ namespace kvarn::ground {
 
 SommerfeldGround::SommerfeldGround(const GroundParameters& ground, unsigned threads)
     : constants_(groundConstants(ground)), integrals_(constants_.epsc),
-      tables_(integrals_, threads), far_(integrals_, constants_, threads) {}
+      tables_(integrals_, threads), threads_(threads) {}
+
+const FarTables& SommerfeldGround::farTables() const {
+    std::call_once(farOnce_,
+                   [&] { far_ = std::make_unique<FarTables>(integrals_, constants_, threads_); });
+    return *far_;
+}
 
 GroundFields SommerfeldGround::fields(double r, double theta) const {
     if (r * r <= kTableReachSquared) return tables_.interpolate(r, theta);
-    return far_.at(r, theta).value;
+    return farTables().at(r, theta).value;
 }
 
 GroundFieldSlopes SommerfeldGround::fieldsWithSlopes(double r, double theta) const {
     if (r * r <= kTableReachSquared) return tables_.interpolateWithSlopes(r, theta);
-    return far_.at(r, theta);
+    return farTables().at(r, theta);
 }
 
 GroundFields SommerfeldGround::fieldsAt(double rho, double zPlusZPrime) const {

@@ -75,6 +75,9 @@
 //
 // Time goes as exp(+j omega t), as in NEC-2.
 
+#include <memory>
+#include <mutex>
+
 #include "ground/far_tables.h"
 #include "ground/ground_fields.h"
 #include "ground/ground_medium.h"
@@ -105,13 +108,18 @@ class SommerfeldGround {
     const GroundConstants& constants() const { return constants_; }
     const SommerfeldIntegrals& integrals() const { return integrals_; }
     const GroundTables& tables() const { return tables_; }
-    const FarTables& farTables() const { return far_; }
+    // Built when first asked for (by any thread; the others wait): a band
+    // whose field points all lie within R^2 = 0.95 of the images never
+    // needs them.
+    const FarTables& farTables() const;
 
   private:
     GroundConstants constants_;
     SommerfeldIntegrals integrals_;
     GroundTables tables_;
-    FarTables far_;
+    unsigned threads_;
+    mutable std::once_flag farOnce_;
+    mutable std::unique_ptr<FarTables> far_;
 };
 
 } // namespace kvarn::ground

@@ -14,6 +14,17 @@ const Complex kJ{0, 1};
 // j eta / (4 pi k): the factor of the E-field integrals
 const Complex kEField{0, kWaveImpedance / (4 * kPi * k)};
 
+// sin x and cos x from one call (glibc's sincos), and exp(-jx) from them:
+// the kernels below need both for every angle they take.
+void sinCos(double x, double& sine, double& cosine) {
+    ::sincos(x, &sine, &cosine);
+}
+Complex expMinusJ(double x) {
+    double s, c;
+    sinCos(x, s, c);
+    return {c, -s};
+}
+
 // Gauss-Legendre nodes and weights on [-1, 1].
 constexpr double kNodes4[] = {-0.8611363115940526, -0.3399810435848563, 0.3399810435848563,
                               0.8611363115940526};
@@ -71,8 +82,10 @@ double inverseR3(double t1, double t2, double rho) {
 // (exp(-jR) - 1) / R: what is left of exp(-jR) / R without 1 / R.
 Complex smoothE(double r) {
     if (r < 1e-6) return {-0.5 * r, -1.0};
-    const double h = std::sin(0.5 * r);
-    return {-2 * h * h / r, -std::sin(r) / r};
+    // One sine and cosine of r/2 give both parts: sin r = 2 sin(r/2) cos(r/2).
+    double h, c;
+    sinCos(0.5 * r, h, c);
+    return {-2 * h * h / r, -2 * h * c / r};
 }
 
 // ((1 + jR) exp(-jR) - 1 - R^2/2) / R^3: what is left of the H kernel
@@ -91,7 +104,7 @@ Complex smoothH(double r) {
         }
         return sum;
     }
-    const Complex e = std::polar(1.0, -r);
+    const Complex e = expMinusJ(r);
     return (Complex{1, r} * e - 1.0 - 0.5 * r * r) / (r * r * r);
 }
 
@@ -122,7 +135,7 @@ struct EndWave {
 
 EndWave endWave(double zz, double rh) {
     const double r2 = zz * zz + rh * rh, r = std::sqrt(r2);
-    const Complex g = std::polar(1.0, -k * r) / r;
+    const Complex g = expMinusJ(k * r) / r;
     return {g, -Complex{1, k * r} * g / r2};
 }
 
@@ -140,7 +153,7 @@ TermFields segmentE(const SegmentInWavelengths& s, Vec3 p, double ai) {
         // A point current: the constant term's moment is the length, the
         // cosine's the integral of cos over the segment, the sine's zero.
         const double kr = k * l.r, cth = l.zp / l.r, sth = l.rh / l.r;
-        const Complex e0 = std::polar(1.0, -kr);
+        const Complex e0 = expMinusJ(kr);
         const double py = k * l.r * l.r;
         const Complex er = kWaveImpedance * cth * e0 * Complex{1, -1 / kr} / py;
         const Complex et = kWaveImpedance * sth * e0 * Complex{1, kr - 1 / kr} / (2 * py);
@@ -149,7 +162,8 @@ TermFields segmentE(const SegmentInWavelengths& s, Vec3 p, double ai) {
         return assembleE(s, l, ez * s.length, ep * s.length, 0, 0, ez * cosMoment, ep * cosMoment);
     }
     const double sh = 0.5 * s.length, shk = k * sh;
-    const double ss = std::sin(shk), cs = std::cos(shk);
+    double ss, cs;
+    sinCos(shk, ss, cs);
     const double z2 = sh - l.zp, z1 = -(sh + l.zp);
     const EndWave w1 = endWave(z1, l.rh), w2 = endWave(z2, l.rh);
     const Complex gzp1 = w1.gp * z1, gzp2 = w2.gp * z2;
@@ -179,14 +193,15 @@ TermFields segmentH(const SegmentInWavelengths& s, Vec3 p, double ai) {
     const Vec3 phiHat = cross(s.direction, l.rhoHat);
     const double zp = std::abs(l.zp), sign = l.zp >= 0 ? 1.0 : -1.0;
     const double dh = 0.5 * s.length, dk = k * dh;
-    const double cdk = std::cos(dk), sdk = std::sin(dk);
+    double sdk, cdk;
+    sinCos(dk, sdk, cdk);
     const double rho = k * l.rh;
 
     // Constant term: (rho / 2) times the integral of (1 + jR) exp(-jR) / R^3.
     Complex hpk;
     if (l.r >= kLumpedBeyond) {
         const double rk = k * l.r;
-        hpk = 0.5 * rho * 2 * dk * Complex{1, rk} * std::polar(1.0, -rk) / (rk * rk * rk);
+        hpk = 0.5 * rho * 2 * dk * Complex{1, rk} * expMinusJ(rk) / (rk * rk * rk);
     } else {
         const double t1 = -dk - k * zp, t2 = dk - k * zp;
         hpk = 0.5 * rho *
@@ -200,7 +215,7 @@ TermFields segmentH(const SegmentInWavelengths& s, Vec3 p, double ai) {
     const double rhz = z2 >= 1e-7 ? l.rh / z2 : 1.0;
     if (rhz >= 1e-3) {
         const double r1 = std::sqrt(l.rh * l.rh + z1 * z1), r2 = std::sqrt(l.rh * l.rh + z2 * z2);
-        const Complex e1 = std::polar(1.0, -k * r1), e2 = std::polar(1.0, -k * r2);
+        const Complex e1 = expMinusJ(k * r1), e2 = expMinusJ(k * r2);
         const Complex t1 = z1 * e1 / r1, t2 = z2 * e2 / r2;
         const Complex factor = -kJ / (2 * k * l.rh);
         hps = factor * (cdk * (e2 - e1) - kJ * sdk * (t2 + t1)) * sign;
@@ -209,7 +224,7 @@ TermFields segmentH(const SegmentInWavelengths& s, Vec3 p, double ai) {
         // Near the axis beyond the segment's end: the first terms in rh.
         const Complex e1 = Complex{cdk, sdk} / (z2 * z2), e2 = Complex{cdk, -sdk} / (z1 * z1);
         const double t1 = k * (1 / z1 - 1 / z2);
-        const Complex t2 = std::polar(1.0, -k * zp) * l.rh / (8 * kPi);
+        const Complex t2 = expMinusJ(k * zp) * l.rh / (8 * kPi);
         hps = t2 * (t1 + (e1 + e2) * sdk) * sign;
         hpc = t2 * (-kJ * t1 + (e1 - e2) * cdk);
     }
