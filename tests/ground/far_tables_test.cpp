@@ -1,14 +1,12 @@
 // The far tables: interpolation against the integrals between the nodes,
 // Norton's form carried on beyond them against the integrals, the slopes
-// of every table against differences of its values, and the same tables
-// for any number of threads.
+// of every table against differences of its values.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "ground/ground_support.h"
 #include "ground/norton.h"
@@ -100,16 +98,6 @@ TEST(GroundFarTables, SlopesAreThoseOfTheValues) {
         EXPECT_LT(largestDifference(got.dr, dr), 1e-5 * largest(dr) + 1e-6) << p.r;
         EXPECT_LT(largestDifference(got.dtheta, dt), 1e-5 * largest(dt) + 1e-6) << p.r;
     }
-}
-
-TEST(GroundFarTables, SameForAnyNumberOfThreads) {
-    const GroundConstants c = groundConstants({13, 0.005, 3.65});
-    const SommerfeldIntegrals s(c.epsc);
-    const FarTables one(s, c, 1), three(s, c, 3);
-    for (int iu = 0; iu < kFarGrid.nu; ++iu)
-        for (int it = 0; it < kFarGrid.nt; ++it)
-            EXPECT_EQ(std::memcmp(&one.node(iu, it), &three.node(iu, it), sizeof(GroundFields)), 0)
-                << iu << " " << it;
 }
 
 } // namespace

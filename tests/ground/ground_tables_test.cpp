@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ground/far_tables.h"
 #include "ground/ground_medium.h"
 #include "ground/ground_support.h"
 #include "ground/ground_tables.h"
@@ -113,7 +114,9 @@ TEST(GroundTables, HermitePatchesReproduceCubicsWithContinuousSlopes) {
 }
 
 TEST(GroundTables, SameForAnyNumberOfThreads) {
-    const SommerfeldIntegrals s(groundConstants({13, 0.005, 3.65}).epsc);
+    // NEC-2's grids and the far tables alike.
+    const GroundConstants c = groundConstants({13, 0.005, 3.65});
+    const SommerfeldIntegrals s(c.epsc);
     const GroundTables one(s, 1), three(s, 3);
     for (int g = 0; g < 3; ++g)
         for (int ir = 0; ir < kGridRegions[g].nr; ++ir)
@@ -122,6 +125,12 @@ TEST(GroundTables, SameForAnyNumberOfThreads) {
                     std::memcmp(&one.node(g, ir, it), &three.node(g, ir, it), sizeof(GroundFields)),
                     0)
                     << g << " " << ir << " " << it;
+    const FarTables farOne(s, c, 1), farThree(s, c, 3);
+    for (int iu = 0; iu < kFarGrid.nu; ++iu)
+        for (int it = 0; it < kFarGrid.nt; ++it)
+            EXPECT_EQ(
+                std::memcmp(&farOne.node(iu, it), &farThree.node(iu, it), sizeof(GroundFields)), 0)
+                << iu << " " << it;
 }
 
 } // namespace

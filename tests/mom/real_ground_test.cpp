@@ -1,8 +1,7 @@
 // The engine over a real ground against physics: its limits (a conductor
 // is the perfect ground, the air is free space), H as the curl of E,
 // continuity wherever the method changes its way of computing the field,
-// the feed impedance of a half-wave dipole against its height, and the same
-// doubles on any number of threads.
+// and the feed impedance of a half-wave dipole against its height.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -211,19 +210,6 @@ TEST(MomRealGround, DipoleImpedanceAgainstHeight) {
     EXPECT_GT(r, 50);
     EXPECT_LT(r, 55);
     EXPECT_LT(at(0.05 * wavelength, Ground::Perfect).real(), 10);
-}
-
-TEST(MomRealGround, SameDoublesOnAnyNumberOfThreads) {
-    const WireAnalysis one = analyseWire(kSloper, 100, 1), three = analyseWire(kSloper, 100, 3);
-    EXPECT_EQ(one.summary.impedance, three.summary.impedance);
-    const std::vector<Vec3> points = plane();
-    std::vector<FieldPoint> a(points.size()), b(points.size());
-    one.field->evaluate(points, a, 1);
-    three.field->evaluate(points, b, 3);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        EXPECT_EQ(a[i].eRms, b[i].eRms);
-        EXPECT_EQ(a[i].hRms, b[i].hRms);
-    }
 }
 
 } // namespace
