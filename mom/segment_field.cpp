@@ -39,12 +39,14 @@ TermFields fieldH(const SegmentInWavelengths& s, Vec3 p, double ai, const Ground
 }
 
 TermFieldsEH fieldEH(const SegmentInWavelengths& s, Vec3 p, const GroundModel& ground) {
-    TermFieldsEH f{segmentE(s, p, 0), segmentH(s, p, 0)};
+    TermFieldsEH f;
+    segmentEH(s, p, f.e, f.h);
     if (ground.kind == Ground::FreeSpace) return f;
-    const SegmentInWavelengths image = imageOf(s);
+    TermFields e, h;
+    segmentEH(imageOf(s), p, e, h);
     const Complex factor = -imageFactor(ground);
-    f.e = f.e + factor * segmentE(image, p, 0);
-    f.h = f.h + factor * segmentH(image, p, 0);
+    f.e = f.e + factor * e;
+    f.h = f.h + factor * h;
     if (ground.correction) ground.correction->addEH(s, p, f.e, f.h);
     return f;
 }
