@@ -1,5 +1,6 @@
 // Times the ground's tables: building them for one ground and frequency on
-// one and on two threads (once per band, before the engine starts), and
+// one and on two threads (once per band), NEC-2's grids alone and with the
+// far tables, and
 // what the engine asks of them afterwards: a point from NEC-2's tables, one
 // from the far tables and one from Norton's form beyond them, each with its
 // slopes too; and one direct evaluation of the integrals.
@@ -16,6 +17,8 @@ using namespace kvarn::ground;
 
 const GroundParameters kAverageSoil{13, 0.005, 14.2};
 
+// NEC-2's grids, which every band builds, and the far tables, which a band
+// builds when a field point first lies beyond them.
 void BM_BuildTables(benchmark::State& state) {
     for (auto _ : state) {
         const SommerfeldGround ground(kAverageSoil, static_cast<unsigned>(state.range(0)));
@@ -23,6 +26,14 @@ void BM_BuildTables(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_BuildFarTables(benchmark::State& state) {
+    for (auto _ : state) {
+        const SommerfeldGround ground(kAverageSoil, static_cast<unsigned>(state.range(0)));
+        benchmark::DoNotOptimize(&ground.farTables());
+    }
+}
+BENCHMARK(BM_BuildFarTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_TablePoint(benchmark::State& state) {
     const SommerfeldGround ground(kAverageSoil, 0);
