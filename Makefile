@@ -73,13 +73,15 @@ fuzz: packages $(FUZZ_BUILD)/CMakeCache.txt
 
 bench: packages $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target kvarn_scan_bench kvarn_map_bench kvarn-batch \
-	    kvarn_trig_bench kvarn_yardstick kvarn-7t kvarn_mom_bench kvarn_zone_bench
+	    kvarn_trig_bench kvarn_yardstick kvarn-7t kvarn_mom_bench kvarn_zone_bench \
+	    kvarn_real_ground_bench
 	./$(BUILD)/kvarn_scan_bench
 	./$(BUILD)/kvarn_trig_bench
 	./$(BUILD)/kvarn_map_bench
 	./$(BUILD)/kvarn_yardstick $(BUILD)/kvarn-7t
 	./$(BUILD)/kvarn_mom_bench
 	./$(BUILD)/kvarn_zone_bench
+	./$(BUILD)/kvarn_real_ground_bench
 	@echo "A 4-band, 3-height assessment of an 80 m wire on 101 x 101 points:"
 	@start=$$(date +%s.%N); ./$(BUILD)/kvarn assess bench/station_80m.toml --quiet \
 	    --out $(BUILD)/bench-assessment; status=$$?; end=$$(date +%s.%N); \

@@ -5,6 +5,7 @@
 
 #include "mom/basis.h"
 #include "mom/matrix.h"
+#include "mom/real_ground.h"
 #include "mom/solver.h"
 
 namespace kvarn::mom {
@@ -21,7 +22,7 @@ WireAnalysis analyseWire(const WireSpec& spec, double watts, unsigned threads) {
         return out;
     }
     const Segments& wire = cut.wire;
-    const GroundModel ground{spec.ground, nullptr};
+    const GroundModel ground = groundModel(spec, threads);
     const Expansion expansion = expandCurrent(wire);
     const ComplexMatrix matrix = fillInteractionMatrix(wire, expansion, ground, threads);
     const Solver solver(wire, expansion, matrix);

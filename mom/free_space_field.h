@@ -27,4 +27,8 @@ TermFields segmentE(const SegmentInWavelengths& s, Vec3 p, double ai);
 // H of the three terms at point p.
 TermFields segmentH(const SegmentInWavelengths& s, Vec3 p, double ai);
 
+// Both at a point in space (radius 0), the same as segmentE and segmentH
+// give, with the geometry and the waves from the segment's ends taken once.
+void segmentEH(const SegmentInWavelengths& s, Vec3 p, TermFields& e, TermFields& h);
+
 } // namespace kvarn::mom

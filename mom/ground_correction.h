@@ -5,7 +5,8 @@
 // tables of the Sommerfeld integrals (the quantities NEC-2 calls ERV, EZV,
 // ERH and EPH, looked up at the distance of the image). Free space has no
 // image and perfect ground an image of factor 1 and no correction: for
-// both the engine is given no GroundCorrection. A real ground gives one.
+// both the engine is given no GroundCorrection. A real ground gives one
+// (mom/real_ground.h).
 
 #include "mom/complex_vec.h"
 #include "mom/free_space_field.h"
@@ -20,9 +21,15 @@ class GroundCorrection {
     virtual Complex imageFactor() const = 0;
     // Adds the tabulated correction to the E of the three current terms of
     // `source` at point p (observation radius ai); lengths in wavelengths,
-    // fields per ampere as segmentE gives them.
+    // fields per ampere as segmentE gives them. `e` holds the direct field
+    // and the image's on entry: the correction's integration is measured
+    // against them, as NEC-2 does.
     virtual void addE(const SegmentInWavelengths& source, Vec3 p, double ai,
-                      TermFields& field) const = 0;
+                      TermFields& e) const = 0;
+    // The same at a point in space (radius 0), and the correction's share
+    // of H, as segmentH gives H: the curl of the correction to E.
+    virtual void addEH(const SegmentInWavelengths& source, Vec3 p, TermFields& e,
+                       TermFields& h) const = 0;
 };
 
 } // namespace kvarn::mom

@@ -56,12 +56,19 @@ FieldPoint NearField::at(Vec3 p) const {
             break;
         }
     FieldPoint out;
+    // Inside a real ground this model gives no field.
+    if (ground_.kind == Ground::Real && p.z < 0) {
+        out.holds = false;
+        return out;
+    }
     for (std::size_t j = 0; j < segs_.size(); ++j) {
         const SegmentCurrent& c = currents_[j];
-        const TermFields e = fieldE(segs_[j], q, ai, ground_);
-        const TermFields h = fieldH(segs_[j], q, ai, ground_);
-        out.e += c.a * e.constant + c.b * e.sine + c.c * e.cosine;
-        out.h += c.a * h.constant + c.b * h.sine + c.c * h.cosine;
+        // E and H in one go where they share the ground's integration.
+        const TermFieldsEH f = ai == 0 ? fieldEH(segs_[j], q, ground_)
+                                       : TermFieldsEH{fieldE(segs_[j], q, ai, ground_),
+                                                      fieldH(segs_[j], q, ai, ground_)};
+        out.e += c.a * f.e.constant + c.b * f.e.sine + c.c * f.e.cosine;
+        out.h += c.a * f.h.constant + c.b * f.h.sine + c.c * f.h.cosine;
     }
     // The formulas give wavelengths times V/m and A/m.
     out.e = (1 / wavelength_) * out.e;

@@ -1,6 +1,7 @@
 #pragma once
 // The fourth stage: E and H anywhere from the solved currents, with the
-// ground's image, at single points or many at once on every core.
+// ground's image (and over a real ground the Sommerfeld correction, H being
+// the curl of E there too), at single points or many at once on every core.
 
 #include <span>
 #include <vector>
@@ -42,8 +43,8 @@ class NearField {
                   unsigned threads = 0) const;
 
     // Whether p is far enough from the wire, the feed and every free end
-    // for the formulas to hold (and above a perfect ground, where there is
-    // a field at all).
+    // for the formulas to hold (and above the ground, where there is a
+    // field at all: inside a real ground at() gives none).
     bool holds(Vec3 p) const;
 
     // Of each segment an upper bound of the integral of |I(s)| ds along it,

@@ -30,11 +30,25 @@ TermFields fieldE(const SegmentInWavelengths& s, Vec3 p, double ai, const Ground
 }
 
 TermFields fieldH(const SegmentInWavelengths& s, Vec3 p, double ai, const GroundModel& ground) {
+    // Over a real ground H is the curl of E at the point itself: the
+    // observation radius is NEC-2's device for E on a wire's surface.
+    if (ground.correction) return fieldEH(s, p, ground).h;
     TermFields field = segmentH(s, p, ai);
     if (ground.kind == Ground::FreeSpace) return field;
-    // NEC-2 takes H over real ground from reflection coefficients of the
-    // image alone; the factor stands for them until a real ground brings its own.
     return field + (-imageFactor(ground)) * segmentH(imageOf(s), p, ai);
+}
+
+TermFieldsEH fieldEH(const SegmentInWavelengths& s, Vec3 p, const GroundModel& ground) {
+    TermFieldsEH f;
+    segmentEH(s, p, f.e, f.h);
+    if (ground.kind == Ground::FreeSpace) return f;
+    TermFields e, h;
+    segmentEH(imageOf(s), p, e, h);
+    const Complex factor = -imageFactor(ground);
+    f.e = f.e + factor * e;
+    f.h = f.h + factor * h;
+    if (ground.correction) ground.correction->addEH(s, p, f.e, f.h);
+    return f;
 }
 
 } // namespace kvarn::mom

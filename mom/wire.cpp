@@ -44,6 +44,13 @@ std::string checkSpec(const WireSpec& spec) {
         if (norm(spec.corners[i] - spec.corners[i - 1]) == 0)
             return format("corners %.0f and %.0f are the same point", static_cast<double>(i),
                           i + 1.0);
+    if (spec.ground == Ground::Real) {
+        const Soil& soil = spec.soil;
+        if (!std::isfinite(soil.relativePermittivity) || soil.relativePermittivity < 1)
+            return "the ground's relative permittivity must be a number of at least 1";
+        if (!std::isfinite(soil.conductivity) || soil.conductivity < 0)
+            return "the ground's conductivity must be a number of at least 0 S/m";
+    }
     return {};
 }
 
@@ -99,6 +106,20 @@ Segmentation segmentWire(const WireSpec& spec) {
         kContactShare * norm(corners.back() - corners[corners.size() - 2]) / counts.back();
     w.closed = norm(corners.back() - corners.front()) <= std::min(firstContact, lastContact);
     bool groundedStart = false, groundedEnd = false;
+    if (spec.ground == Ground::Real) {
+        // The Sommerfeld-Norton ground holds for currents above it; a wire
+        // into a lossy ground would need the field inside it.
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const bool first = i == 0, last = i + 1 == corners.size();
+            const double contact = first ? firstContact : last ? lastContact : 0;
+            if (corners[i].z <= contact) {
+                out.reason = format("corner %.0f is not above the ground (z = %.3f m); over a "
+                                    "real ground the whole wire must be",
+                                    i + 1.0, corners[i].z);
+                return out;
+            }
+        }
+    }
     if (spec.ground == Ground::Perfect) {
         for (std::size_t i = 0; i < corners.size(); ++i) {
             const bool first = i == 0, last = i + 1 == corners.size();

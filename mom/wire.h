@@ -12,6 +12,13 @@ namespace kvarn::mom {
 enum class Ground {
     FreeSpace,
     Perfect, // a perfectly conducting plane at z = 0
+    Real,    // a lossy ground below z = 0 (NEC-2's Sommerfeld-Norton ground)
+};
+
+// The electrical constants of a real ground (average soil by default).
+struct Soil {
+    double relativePermittivity = 13; // eps_r, at least 1
+    double conductivity = 0.005;      // S/m, at least 0
 };
 
 // One continuous wire through its corners, fed at one point.
@@ -20,6 +27,7 @@ struct WireSpec {
     double feedM = 0;          // m along the wire from the first corner, 0 to its length
     double diameterMm = 2.0;   // mm
     Ground ground = Ground::FreeSpace;
+    Soil soil;               // read for Ground::Real only
     double frequencyMHz = 0; // MHz
 };
 

@@ -1,6 +1,7 @@
-// The place where a real ground will join: its image factor and its
-// correction reach the field of every segment, and without one a perfect
-// ground is the image of factor 1.
+// The place where a real ground joins: its image factor and its
+// correction reach the field of every segment, E alone on a wire and E
+// with H at a point in space, and without one a perfect ground is the
+// image of factor 1.
 #include <gtest/gtest.h>
 
 #include "mom/segment_field.h"
@@ -16,6 +17,11 @@ class FakeGround : public GroundCorrection {
     Complex imageFactor() const override { return factor_; }
     void addE(const SegmentInWavelengths&, Vec3, double, TermFields& field) const override {
         field.constant.z += 1.0;
+        ++calls;
+    }
+    void addEH(const SegmentInWavelengths&, Vec3, TermFields& e, TermFields& h) const override {
+        e.constant.z += 1.0;
+        h.sine.x += 2.0;
         ++calls;
     }
     mutable int calls = 0;
@@ -34,15 +40,25 @@ TEST(MomGroundSeam, ImageFactorAndCorrectionReachTheSegmentField) {
 
     const TermFields free = fieldE(s, p, 0, {Ground::FreeSpace});
     const TermFields perfect = fieldE(s, p, 0, {Ground::Perfect});
-    FakeGround unit(1.0), half(0.5);
-    const TermFields same = fieldE(s, p, 0, {Ground::Perfect, &unit});
-    const TermFields halved = fieldE(s, p, 0, {Ground::Perfect, &half});
-    EXPECT_EQ(unit.calls, 1);
+    const auto unit = std::make_shared<FakeGround>(1.0), half = std::make_shared<FakeGround>(0.5);
+    const TermFields same = fieldE(s, p, 0, {Ground::Perfect, unit});
+    const TermFields halved = fieldE(s, p, 0, {Ground::Perfect, half});
+    EXPECT_EQ(unit->calls, 1);
     EXPECT_EQ(free.sine.x, direct.sine.x);
     EXPECT_EQ(perfect.sine.x, direct.sine.x - image.sine.x);
     EXPECT_EQ(same.sine.x, perfect.sine.x);
     EXPECT_EQ(same.constant.z, perfect.constant.z + 1.0);
     EXPECT_NEAR(std::abs(halved.cosine.y - (direct.cosine.y - 0.5 * image.cosine.y)), 0, 1e-15);
+
+    // E and H at a point in space come with one call, the image's H scaled
+    // by the same factor.
+    const TermFields hImage = segmentH(imageOf(s), p, 0);
+    const TermFieldsEH both = fieldEH(s, p, {Ground::Real, half});
+    EXPECT_EQ(unit->calls, 1);
+    EXPECT_EQ(half->calls, 2);
+    EXPECT_EQ(both.e.constant.z, halved.constant.z);
+    EXPECT_NEAR(std::abs(both.h.sine.x - (segmentH(s, p, 0).sine.x - 0.5 * hImage.sine.x + 2.0)), 0,
+                1e-15);
 }
 
 } // namespace

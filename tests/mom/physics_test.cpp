@@ -10,6 +10,7 @@
 #include "mom/constants.h"
 #include "mom/matrix.h"
 #include "mom/near_field.h"
+#include "mom/real_ground.h"
 #include "mom/solver.h"
 
 namespace kvarn::mom {
@@ -19,15 +20,17 @@ namespace {
 struct Solved {
     Segments wire;
     Expansion expansion;
+    GroundModel ground;
     ComplexMatrix matrix;
     Solver solver;
     Currents currents;
 
     explicit Solved(const WireSpec& spec, unsigned threads = 0)
         : wire(segmentWire(spec).wire), expansion(expandCurrent(wire)),
-          matrix(fillInteractionMatrix(wire, expansion, {spec.ground}, threads)),
+          ground(groundModel(spec, threads)),
+          matrix(fillInteractionMatrix(wire, expansion, ground, threads)),
           solver(wire, expansion, matrix), currents(solver.excite(wire.feedSegment)) {}
-    NearField field() const { return NearField(wire, currents, {wire.ground}); }
+    NearField field() const { return NearField(wire, currents, ground); }
 };
 
 WireSpec wire(std::vector<Vec3> corners, double feed, double mhz, Ground g = Ground::FreeSpace,
@@ -204,18 +207,21 @@ TEST(MomPhysics, FieldHoldsOnlyClearOfFeedFreeEndsAndWire) {
 }
 
 TEST(MomPhysics, SameDoublesOnAnyNumberOfThreads) {
-    const WireSpec spec = wire({{0, 0, 10}, {20, 0, 10}, {20, 10, 4}}, 3, 7.1, Ground::Perfect);
-    const Solved one(spec, 1), three(spec, 3);
-    EXPECT_TRUE(one.matrix == three.matrix);
-    std::vector<Vec3> points;
-    for (int i = 0; i < 40; ++i)
-        points.push_back({-5.0 + i, 0.5 * i, 2});
-    std::vector<FieldPoint> a(points.size()), b(points.size());
-    one.field().evaluate(points, a, 1);
-    three.field().evaluate(points, b, 3);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        EXPECT_EQ(a[i].eRms, b[i].eRms);
-        EXPECT_EQ(a[i].hRms, b[i].hRms);
+    // Over perfect ground and over a real one (its tables, matrix and field).
+    for (Ground g : {Ground::Perfect, Ground::Real}) {
+        const WireSpec spec = wire({{0, 0, 10}, {20, 0, 10}, {20, 10, 4}}, 3, 7.1, g);
+        const Solved one(spec, 1), three(spec, 3);
+        EXPECT_TRUE(one.matrix == three.matrix);
+        std::vector<Vec3> points;
+        for (int i = 0; i < 40; ++i)
+            points.push_back({-5.0 + i, 0.5 * i, 2});
+        std::vector<FieldPoint> a(points.size()), b(points.size());
+        one.field().evaluate(points, a, 1);
+        three.field().evaluate(points, b, 3);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            EXPECT_EQ(a[i].eRms, b[i].eRms);
+            EXPECT_EQ(a[i].hRms, b[i].hRms);
+        }
     }
 }
 

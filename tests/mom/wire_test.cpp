@@ -17,6 +17,13 @@ WireSpec spec(std::vector<Vec3> corners, double feed, double mhz, Ground g = Gro
     return s;
 }
 
+// A wire 10 m up over a real ground of these constants.
+WireSpec real(double permittivity, double conductivity) {
+    WireSpec s = spec({{0, 0, 10}, {10, 0, 10}}, 5, 7, Ground::Real);
+    s.soil = {permittivity, conductivity};
+    return s;
+}
+
 TEST(MomWire, RefusesWhatItCannotComputeWithAReason) {
     struct Case {
         WireSpec spec;
@@ -32,6 +39,12 @@ TEST(MomWire, RefusesWhatItCannotComputeWithAReason) {
         {spec({{0, 0, 10}, {10, 0, -1}}, 0, 7, Ground::Perfect), "below the ground"},
         {spec({{0, 0, 10}, {5, 0, 0}, {10, 0, 10}}, 0, 7, Ground::Perfect), "touches the ground"},
         {spec({{0, 0, 10}, {800, 0, 10}}, 0, 146), "segments"},
+        {spec({{0, 0, 10}, {10, 0, 0}}, 0, 7, Ground::Real), "not above the ground"},
+        {spec({{0, 0, 10}, {5, 0, -2}, {10, 0, 10}}, 0, 7, Ground::Real), "not above the ground"},
+        {real(0.99, 0.005), "relative permittivity"},
+        {real(NAN, 0.005), "relative permittivity"},
+        {real(13, -1e-6), "conductivity"},
+        {real(13, INFINITY), "conductivity"},
     };
     for (const Case& c : cases) {
         const Segmentation s = segmentWire(c.spec);
@@ -44,6 +57,8 @@ TEST(MomWire, RefusesWhatItCannotComputeWithAReason) {
     EXPECT_TRUE(segmentWire(thick).ok()) << segmentWire(thick).reason;
     thick.diameterMm = 70;
     EXPECT_FALSE(segmentWire(thick).ok());
+    // Free space itself (eps_r 1, no loss) is a ground the tables take.
+    EXPECT_TRUE(segmentWire(real(1, 0)).ok());
 }
 
 TEST(MomWire, CutsEveryPieceAndPlacesTheSource) {

@@ -21,6 +21,10 @@ struct NecWire {
     double diameterMm = 2.0;
     bool perfectGround = false;
     double frequencyMHz = 0;
+    // A real ground (GN 2, NEC-2's Sommerfeld-Norton ground) where the
+    // permittivity is above 0.
+    double groundPermittivity = 0;
+    double groundConductivity = 0; // S/m
 };
 
 struct NecPoint {
@@ -84,7 +88,10 @@ inline std::string necDeck(const NecWire& w, const NecPlane& plane) {
         }
         along += piece;
     }
-    deck << (w.perfectGround ? "GE 1\nGN 1\n" : "GE 0\n");
+    if (w.groundPermittivity > 0)
+        deck << "GE 0\nGN 2 0 0 0 " << w.groundPermittivity << ' ' << w.groundConductivity << '\n';
+    else
+        deck << (w.perfectGround ? "GE 1\nGN 1\n" : "GE 0\n");
     deck << "EX 0 " << feedTag << ' ' << feedSeg << " 0 1.0 0.0\n";
     deck << "FR 0 1 0 0 " << w.frequencyMHz << " 0\n";
     for (const char* card : {"NE", "NH"})
