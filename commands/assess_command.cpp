@@ -13,7 +13,9 @@
 #include "base/removal_on_signal.h"
 #include "commands/exit_status.h"
 #include "drawing/map_file.h"
+#include "drawing/plan_file.h"
 #include "drawing/report_file.h"
+#include "outputs/csv.h"
 #include "outputs/file_names.h"
 #include "outputs/file_outputs.h"
 #include "outputs/map_titles.h"
@@ -21,6 +23,7 @@
 #include "outputs/progress_bar.h"
 #include "outputs/report_content.h"
 #include "outputs/result_table.h"
+#include "outputs/site_drawings.h"
 #include "outputs/summary_json.h"
 #include "station/station_reader.h"
 
@@ -75,11 +78,52 @@ void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir
 
 // What is written once every band is done: the maps, the printed report,
 // and last the summary.
+// The zone drawn from above and from the side, for the station and each
+// band, in every format.
+void writeZoneDrawings(const Station& station, const Assessment& assessment, OutputDirectory& dir) {
+    const struct {
+        MapFormat format;
+        const char* extension;
+    } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
+    const SitePlan plan = stationPlan(station, assessment);
+    for (const auto& f : formats)
+        dir.writeWith(
+            {station.title + "_plan." + f.extension, "plan", {}, {}, {}, {}},
+            [&](const std::filesystem::path& path) { writeSitePlan(plan, path, f.format); });
+    for (const BandResult& b : assessment.bands) {
+        if (!b.stop.empty() || !b.zone.problem.empty()) continue;
+        const std::string stem = station.title + "_" + bandTag(station, b.index);
+        const SitePlan band = bandPlan(station, b);
+        const SideView alongX = bandSideView(station, b, SideAxis::alongX);
+        const SideView alongY = bandSideView(station, b, SideAxis::alongY);
+        for (const auto& f : formats) {
+            const std::string ext = f.extension;
+            dir.writeWith(
+                {stem + "_plan." + ext, "plan", b.band.frequency, {}, {}, b.index + 1},
+                [&](const std::filesystem::path& path) { writeSitePlan(band, path, f.format); });
+            dir.writeWith(
+                {stem + "_side_x." + ext, "side view", b.band.frequency, {}, {}, b.index + 1},
+                [&](const std::filesystem::path& path) { writeSideView(alongX, path, f.format); });
+            dir.writeWith(
+                {stem + "_side_y." + ext, "side view", b.band.frequency, {}, {}, b.index + 1},
+                [&](const std::filesystem::path& path) { writeSideView(alongY, path, f.format); });
+        }
+    }
+}
+
 void writeResults(const Station& station, const Assessment& assessment,
                   const AssessRequest& request, OutputDirectory& dir) {
-    if (request.maps)
+    if (!station.places.empty()) {
+        if (request.csv)
+            dir.write({"places.csv", "places", {}, {}, {}, {}}, placesCsv(assessment, kCsv));
+        if (request.csvDe)
+            dir.write({"places_de.csv", "places", {}, {}, {}, {}}, placesCsv(assessment, kCsvDe));
+    }
+    if (request.maps) {
         for (const BandResult& b : assessment.bands)
-            if (b.stop.empty()) writeMaps(station, b, dir);
+            if (b.stop.empty() && station.hasGrid) writeMaps(station, b, dir);
+        writeZoneDrawings(station, assessment, dir);
+    }
     if (request.pdf) {
         const ReportDocument report =
             reportDocument(station, assessment, {request.stationPath, today()});
@@ -130,6 +174,7 @@ int runAssess(const AssessRequest& request) {
     }
 
     AssessOptions options;
+    options.zoneOutlines = request.maps || request.pdf;
     ProgressBar bar(!request.quiet && ::isatty(STDERR_FILENO));
     options.progress = [&bar](long done, long total) { bar.update(done, total); };
     // The points and the report files are written as they are computed.

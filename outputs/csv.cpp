@@ -24,6 +24,44 @@ std::string_view csvFlag(bool tooclose, bool over) {
     return tooclose ? "too_close" : over ? "over" : "ok";
 }
 
+namespace {
+
+// A text field in double quotes, its own quotes doubled.
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+} // namespace
+
+std::string placesCsv(const Assessment& assessment, const CsvStyle& style) {
+    std::string out = "place,x_m,y_m,z_m,frequency_MHz,band,E_V_per_m,H_A_per_m,E_percent,"
+                      "H_percent,flag";
+    for (char& c : out)
+        if (c == ',') c = style.separator;
+    out += '\n';
+    const char sep = style.separator;
+    for (const BandResult& b : assessment.bands) {
+        if (!b.stop.empty()) continue;
+        for (const PlaceResult& p : b.places) {
+            out += quoted(p.name);
+            for (double v : {p.at.x, p.at.y, p.at.z, b.band.frequency})
+                out += sep + csvNumber(v, style);
+            out += sep + std::to_string(b.index + 1);
+            for (double v : {p.field.e, p.field.h, p.ePercent, p.hPercent}) {
+                out += sep;
+                if (p.field.holds) out += csvNumber(v, style);
+            }
+            out += sep;
+            out += csvFlag(!p.field.holds, p.over);
+            out += '\n';
+        }
+    }
+    return out;
+}
+
 void CsvRowSink::point(const PlanePoint& p) {
     const char sep = style_.separator;
     const Shares shares = sharesOf(p.field, band_->limits);

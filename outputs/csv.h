@@ -30,6 +30,11 @@ std::string csvNumber(double v, const CsvStyle& style);
 // (the model gives no value there).
 std::string_view csvFlag(bool tooclose, bool over);
 
+// The named places on every band: a header row, then per band and place
+// "place,x_m,y_m,z_m,frequency_MHz,band,E_V_per_m,H_A_per_m,E_percent,
+// H_percent,flag", the name quoted.
+std::string placesCsv(const Assessment& assessment, const CsvStyle& style);
+
 // The rows of a band's points, written as the planes are computed.
 class CsvRowSink : public PlaneSink {
   public:

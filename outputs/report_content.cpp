@@ -8,6 +8,7 @@
 #include "outputs/map_titles.h"
 #include "outputs/model_statement.h"
 #include "outputs/result_table.h"
+#include "outputs/site_drawings.h"
 #include "station/model_names.h"
 
 namespace kvarn {
@@ -131,6 +132,32 @@ std::string overallVerdict(const Assessment& a) {
     return "Not every band complies: see the bands marked EXCEEDS or TOO CLOSE.";
 }
 
+ReportTable zoneTable(const Station& station, const Assessment& assessment) {
+    const std::size_t columns = station.site ? kZoneColumns : kZoneColumns - 2;
+    ReportTable t;
+    t.headings.assign(kZoneHeadings.begin(), kZoneHeadings.begin() + static_cast<long>(columns));
+    t.align.assign(columns, Align::Right);
+    for (const BandResult& b : assessment.bands) {
+        const std::array<std::string, kZoneColumns> cells = zoneCells(b);
+        t.rows.push_back(
+            {{cells.begin(), cells.begin() + static_cast<long>(columns)}, b.area && !b.complies});
+    }
+    return t;
+}
+
+ReportTable placesTable(const Assessment& assessment) {
+    ReportTable t;
+    t.headings.assign(kPlaceHeadings.begin(), kPlaceHeadings.end());
+    t.align.assign(kPlaceColumns, Align::Right);
+    t.align[0] = Align::Left;
+    for (const BandResult& b : assessment.bands)
+        for (const PlaceResult& place : b.places) {
+            const std::array<std::string, kPlaceColumns> cells = placeCells(b, place);
+            t.rows.push_back({{cells.begin(), cells.end()}, place.over});
+        }
+    return t;
+}
+
 ReportPart firstPart(const Station& station, const Assessment& assessment,
                      const ReportContext& context) {
     ReportPart p;
@@ -156,10 +183,19 @@ ReportPart firstPart(const Station& station, const Assessment& assessment,
         p.blocks.push_back(ReportParagraph{remark});
     p.blocks.push_back(ReportParagraph{kResultNote});
 
+    p.blocks.push_back(ReportHeading{"The safety zone"});
+    p.blocks.push_back(zoneTable(station, assessment));
+    if (!station.places.empty()) {
+        p.blocks.push_back(ReportHeading{"Places"});
+        p.blocks.push_back(placesTable(assessment));
+    }
+
     p.blocks.push_back(ReportHeading{"Verdict"});
+    p.blocks.push_back(ReportParagraph{criterionLine(station)});
     for (const BandResult& b : assessment.bands)
         p.blocks.push_back(ReportBullet{verdictLine(b)});
     p.blocks.push_back(ReportParagraph{overallVerdict(assessment), true});
+    if (station.site) p.blocks.push_back(ReportSitePlan{stationPlan(station, assessment), 420});
     return p;
 }
 
@@ -180,6 +216,19 @@ ReportTable highestTable(const BandResult& b) {
              p.percent > 100});
     }
     return t;
+}
+
+// The zone against the controllable area.
+std::string areaText(const BandResult& b) {
+    if (!b.zone.problem.empty()) return "not known: the zone could not be searched";
+    const AreaResult& a = *b.area;
+    std::string text = a.inside ? "the zone lies inside it" : "the zone LEAVES it";
+    if (a.margin)
+        text += *a.margin > 0 ? format("; margin to the boundary %.2f m", *a.margin)
+                              : format("; it crosses the boundary by %.2f m", -*a.margin);
+    else
+        text += "; no part of the zone lies below the public height";
+    return text;
 }
 
 // The feed as the model solved it.
@@ -208,7 +257,10 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
             ReportParagraph{"The computation stopped: " + b.stop + ". There is no map.", true});
         return p;
     }
-    p.blocks.push_back(ReportMap{b.map, kMapHeight});
+    if (station.hasGrid)
+        p.blocks.push_back(ReportMap{b.map, kMapHeight});
+    else
+        p.blocks.push_back(ReportHeading{bandHeading(b.band.frequency)});
     const std::array<std::string, kZoneColumns> zone = zoneCells(b);
     std::string distance = zone[1] + " from the antenna in any direction; from above " + zone[2] +
                            " from the wire; lowest " + zone[3] + " above the ground";
@@ -223,10 +275,25 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
         {"Highest power", highestPowerText(b)},
         {"Heights", listOf(station.heights) + " m; the map shows the worst of them"},
     }});
-    if (b.feed) std::get<ReportFacts>(p.blocks.back()).items.push_back({"Feed", feedText(b)});
-    p.blocks.push_back(
-        ReportHeading{b.highest.size() == 10 ? "The ten highest points" : "The highest points"});
-    p.blocks.push_back(highestTable(b));
+    ReportFacts& facts = std::get<ReportFacts>(p.blocks.back());
+    if (b.feed) facts.items.push_back({"Feed", feedText(b)});
+    if (b.area) facts.items.push_back({"Controllable area", areaText(b)});
+    if (!station.hasGrid) {
+        // No grid: the peaks, the highest power and the heights mean nothing.
+        std::erase_if(facts.items, [](const auto& item) {
+            return item.first == "Highest E" || item.first == "Highest H" ||
+                   item.first == "Highest power" || item.first == "Heights";
+        });
+    } else {
+        p.blocks.push_back(ReportHeading{b.highest.size() == 10 ? "The ten highest points"
+                                                                : "The highest points"});
+        p.blocks.push_back(highestTable(b));
+    }
+    if (station.site && b.zone.problem.empty()) {
+        p.blocks.push_back(ReportSitePlan{bandPlan(station, b), 400});
+        p.blocks.push_back(ReportSideView{bandSideView(station, b, SideAxis::alongX), 300});
+        p.blocks.push_back(ReportSideView{bandSideView(station, b, SideAxis::alongY), 300});
+    }
     return p;
 }
 
@@ -240,11 +307,16 @@ ReportPart closingPart(const Station& station) {
         "less the loss (power x mode factor x 10^(-loss/10)).",
         "Limit E and limit H are the reference levels at the band's frequency; max E and max H "
         "the largest field over the grid and all heights, as a share of its limit.",
-        "Safety distance: the largest distance from the wire (the nearest point of any segment) "
-        "of a grid point at any height where E or H exceeds its limit, or where the model marks "
-        "the point too close. Its resolution is the grid step. A + after it means that such "
-        "points lie on the edge of the grid: the distance is only a lower bound, and the grid "
-        "should be larger.",
+        "Safety distance: the largest distance from the antenna (the nearest point of any "
+        "segment), in any direction, of a point of the zone: every point at or above the ground "
+        "where E or H exceeds its limit or where the model cannot assess the field. Horizontal: "
+        "the largest distance of a zone point from the wire seen from above. Lowest: the lowest "
+        "height the zone reaches. They are found to 0.05 m by a search around the whole wire, "
+        "out to where the model's own bound proves the field below the limits.",
+        "Controllable area (with a site): the own plot at any height and, outside it, the space "
+        "from the public height up. The zone must lie inside it and touch its boundary nowhere; "
+        "the margin is the smallest horizontal distance between the part of the zone below the "
+        "public height and the boundary.",
         "Max power: the highest transmitter power at which every point the model can assess "
         "keeps its limits, rounded down; a run of the station at that power complies there. "
         "Points too close to the wire for the model count as over the limits at any power: a "

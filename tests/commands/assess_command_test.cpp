@@ -162,18 +162,19 @@ TEST(AssessCommand, MapsAndReportAreWrittenAndListed) {
                                    "      \"frequency_MHz\": 7.1"));
     EXPECT_THAT(summary, HasSubstr("\"name\": \"report.pdf\",\n      \"kind\": \"document\""));
 
-    // The first page, one page for the one band, the closing page.
+    // The station over two pages, one page for the one band, the closing page.
     const std::vector<std::string> pages = testing::pdfPages("results/report.pdf");
-    ASSERT_EQ(pages.size(), 3u);
+    ASSERT_EQ(pages.size(), 4u);
+    const std::string station = pages[0] + pages[1];
     for (const char* text : {"Exposure assessment of \"test\"", "station.toml", "Power chain",
                              "20.0 kW", "26. BImSchV", "Health Physics 74(4)", "limit E", "EXCEEDS",
-                             "Overall safety distance", "page 1 of 3"})
-        EXPECT_THAT(pages[0], HasSubstr(text)) << text;
+                             "Overall safety distance", "The safety zone", "page 1 of 4"})
+        EXPECT_THAT(station, HasSubstr(text)) << text;
     for (const char* text : {"40 m band: 7.100 MHz, 20.0 kW at the feed", "E 32.7 V/m",
-                             "The ten highest points", "% of limit", "page 2 of 3"})
-        EXPECT_THAT(pages[1], HasSubstr(text)) << text;
-    EXPECT_THAT(pages[2], HasSubstr("The model and its limits"));
-    EXPECT_THAT(pages[2], HasSubstr("The wire is computed in free space, with no ground."));
+                             "The ten highest points", "% of limit", "page 3 of 4"})
+        EXPECT_THAT(pages[2], HasSubstr(text)) << text;
+    EXPECT_THAT(pages[3], HasSubstr("The model and its limits"));
+    EXPECT_THAT(pages[3], HasSubstr("The wire is computed in free space, with no ground."));
 }
 
 TEST(AssessCommand, MapOrReportThatCannotBeWrittenFailsClearly) {

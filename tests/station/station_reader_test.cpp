@@ -308,5 +308,58 @@ TEST(StationReader, MethodOfMomentsKeysAndTheirFaults) {
     EXPECT_NO_THROW(parseStation(momLine(1, "model = \"mom\"\nmodes = []"), "m.toml"));
 }
 
+TEST(StationReader, SiteAndPlacesAndTheirFaults) {
+    const std::string site = "[site]\nboundary = [[-5, -8], [60, -8], [60, 12], [-5, 12]]\n"
+                             "public_height = 2.5\nnorth = 30\n"
+                             "[[place]]\nname = \"Fenster Nachbar\"\nat = [12.0, 15.0, 4.5]\n";
+    const Station s = parseStation(kMoments + site, "m.toml");
+    ASSERT_TRUE(s.site.has_value());
+    EXPECT_EQ(s.site->boundary.size(), 4u);
+    EXPECT_EQ(s.site->publicHeight, 2.5);
+    EXPECT_EQ(s.site->north, 30);
+    ASSERT_EQ(s.places.size(), 1u);
+    EXPECT_EQ(s.places[0].name, "Fenster Nachbar");
+    EXPECT_EQ(s.places[0].z, 4.5);
+    // With a site the grid may be left out.
+    std::string noGrid = kMoments;
+    noGrid.erase(noGrid.find("[grid]"), noGrid.find("[[band]]") - noGrid.find("[grid]"));
+    const Station bare = parseStation(noGrid + site, "m.toml");
+    EXPECT_FALSE(bare.hasGrid);
+    EXPECT_THAT([&] { parseStation(noGrid, "m.toml"); },
+                ::testing::ThrowsMessage<StationError>(HasSubstr("or a [site]")));
+
+    const struct {
+        std::string text, where, accepted;
+    } cases[] = {
+        {"[site]\nboundary = [[0, 0], [10, 10], [10, 0], [0, 10]]\n", "m.toml:16:12: site.boundary",
+         "crosses or touches itself"},
+        {"[site]\nboundary = [[0, 0], [10, 0]]\n", "site.boundary", "expected 3 to 200 corners"},
+        {"[site]\nboundary = [[0, 0], [10, 0], [10, 10]]\npublic_height = -1\n",
+         "site.public_height", "0 to 10000 m"},
+        {"[site]\nboundary = [[0, 0], [10, 0], [10, 10]]\nnort = 3\n", "site.nort", "unknown key"},
+        {"[[place]]\nname = \"Keller\"\nat = [1, 2, -1]\n", "m.toml:17:6: place[1].at",
+         "a place at or above the ground"},
+        {"[[place]]\nname = \"" + std::string(41, 'x') + "\"\nat = [1, 2, 1]\n", "place[1].name",
+         "1 to 40 characters"},
+        {"[[place]]\nname = \"\"\nat = [1, 2, 1]\n", "place[1].name", "1 to 40 characters"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        try {
+            parseStation(kMoments + c.text, "m.toml");
+            ADD_FAILURE() << "accepted";
+        } catch (const StationError& e) {
+            EXPECT_THAT(e.faults().front(), HasSubstr(c.where));
+            EXPECT_THAT(e.faults().front(), HasSubstr(c.accepted));
+        }
+    }
+    // Forty umlauts are forty characters.
+    std::string umlauts;
+    for (int k = 0; k < 40; ++k)
+        umlauts += "\u00fc";
+    EXPECT_NO_THROW(parseStation(
+        kMoments + "[[place]]\nname = \"" + umlauts + "\"\nat = [1, 2, 1]\n", "m.toml"));
+}
+
 } // namespace
 } // namespace kvarn

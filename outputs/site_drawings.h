@@ -1,0 +1,20 @@
+#pragma once
+// The safety zone drawn for the record: the site plan of the station (every
+// band's zone from above) and of each band, and each band's side views
+// along x and along y, filled in from the assessment.
+
+#include "assessment/band_result.h"
+#include "drawing/site_plan.h"
+#include "station/station.h"
+
+namespace kvarn {
+
+// Every band's zone from above, the one that reaches farthest marked, with
+// the plot, the wire, the places and the smallest margin of any band.
+SitePlan stationPlan(const Station& station, const Assessment& assessment);
+// One band's zone from above.
+SitePlan bandPlan(const Station& station, const BandResult& band);
+// One band's zone from the side, looking along x or along y.
+SideView bandSideView(const Station& station, const BandResult& band, SideAxis axis);
+
+} // namespace kvarn
