@@ -59,7 +59,9 @@ feed = 20.0                # m along the wire from its first corner to the feed
 wire_diameter_mm = 2.0     # the wire's diameter
 
 [ground]                   # what lies under the wire
-kind = "perfect"           # "perfect" (a perfectly conducting ground) or "free"
+kind = "real"              # "real" soil, "perfect" ground or "free" space
+soil = "average"           # "poor", "average", "good", "sea" or "city", or
+                           # permittivity = 13 and conductivity = 0.005 (S/m)
 
 [grid]                     # a horizontal rectangle of points, at each height
 x = [-10, 50]              # first and last column

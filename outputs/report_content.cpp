@@ -63,8 +63,8 @@ ReportFacts stationFacts(const Station& s) {
             {"Feed", format("%g m along the wire from its first corner", s.feed)});
         facts.items.push_back({"Wire diameter", format("%g mm", s.wireDiameterMm)});
     }
-    facts.items.push_back({"Ground", isExact(s.model) ? "free space (the model has no ground)"
-                                                      : std::string(groundTitle(s.ground))});
+    facts.items.push_back(
+        {"Ground", isExact(s.model) ? "free space (the model has no ground)" : groundText(s)});
     const std::vector<std::pair<std::string, std::string>> rest = {
         {"Grid",
          format("x %g to %g m, y %g to %g m, step %g m: %zu x %zu points", s.grid.xanf, s.grid.xend,

@@ -181,8 +181,7 @@ std::string stationLine(const Station& station) {
     if (!isExact(station.model))
         wire += format(" fed %g m from the first corner, ", station.feed) +
                 format("%g mm wire, ", station.wireDiameterMm) +
-                (station.ground == GroundKind::free ? "in " : "over ") +
-                std::string(groundTitle(station.ground));
+                (station.ground == GroundKind::free ? "in " : "over ") + groundText(station);
     else
         wire += " in free space";
     return "Station \"" + station.title + "\": " + wire +

@@ -48,7 +48,13 @@ Json stationJson(const Station& s) {
         station["feed_m"] = s.feed;
         station["wire_diameter_mm"] = s.wireDiameterMm;
     }
-    station["ground"] = {{"kind", groundName(s.ground)}, {"title", groundTitle(s.ground)}};
+    const GroundKind ground = isExact(s.model) ? GroundKind::free : s.ground;
+    station["ground"] = {{"kind", groundName(ground)}, {"title", groundText(s)}};
+    if (ground == GroundKind::real) {
+        if (!s.soil.name.empty()) station["ground"]["soil"] = s.soil.name;
+        station["ground"]["relative_permittivity"] = s.soil.permittivity;
+        station["ground"]["conductivity_S_per_m"] = s.soil.conductivity;
+    }
     const Json rest = {{"modes", modes},
                        {"grid",
                         {{"x_m", {s.grid.xanf, s.grid.xend}},

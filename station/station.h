@@ -32,6 +32,14 @@ inline bool isExact(ModelKind kind) {
 enum class GroundKind : std::uint8_t {
     free,    // free space: no ground
     perfect, // a perfectly conducting plane at z = 0
+    real,    // real soil below z = 0: a lossy half space (the Sommerfeld-Norton solution)
+};
+
+// The electrical constants of real soil.
+struct Soil {
+    std::string name;            // the named soil it was given as; empty: given by its values
+    double permittivity = 13;    // relative, above 1
+    double conductivity = 0.005; // S/m, 0 or more
 };
 
 // One band: a frequency and the power chain from the transmitter to the feed.
@@ -64,6 +72,7 @@ struct Station {
     double feed = 0;                                   // m along the wire to the feed (moments)
     double wireDiameterMm = 2.0;                       // mm (moments)
     GroundKind ground = GroundKind::free;              // (moments)
+    Soil soil;                                         // for a real ground
     ModeSet reportModes = modeBit('E') | modeBit('M'); // the report files to write
     bool hasGrid = true;                               // a grid may be left out with a site
     Grid grid;                                         // m

@@ -37,7 +37,7 @@ constexpr std::string_view kTopKeys = "title, model, corners, feed, wire_diamete
 constexpr std::string_view kSiteKeys = "boundary, public_height, north";
 constexpr std::string_view kPlaceKeys = "name, at";
 constexpr std::size_t kMaxPlaceName = 40;
-constexpr std::string_view kGroundKeys = "kind";
+constexpr std::string_view kGroundKeys = "kind, soil, permittivity, conductivity";
 // The least height of a corner over a ground, in wire radii.
 constexpr double kMinCornerRadii = 5;
 constexpr std::string_view kGridKeys = "x, y, step, heights";
@@ -81,6 +81,7 @@ class Reader {
     void readModel(const toml::table& root, Station& s);
     void readCorners(const toml::table& root, Station& s);
     void readMomentKeys(const toml::table& root, Station& s);
+    void readSoil(const toml::table& ground, Station& s);
     void readModes(const toml::table& root, Station& s);
     void readGrid(const toml::table& root, Station& s);
     // A grid range [low, high] of two numbers in order.
@@ -360,14 +361,58 @@ void Reader::readMomentKeys(const toml::table& root, Station& s) {
     if (!named) {
         fault(kind->source(), "ground.kind",
               "\"" + *name + "\" is refused; accepted: " + groundNames());
-    } else if (*named != GroundKind::free && !moments) {
+        return;
+    }
+    if (*named != GroundKind::free && !moments) {
         fault(kind->source(), "ground.kind",
               "\"" + *name +
                   "\" is refused for this model: the exact models compute the wire "
                   "in free space; a ground needs model \"mom\"");
-    } else {
-        s.ground = *named;
+        return;
     }
+    s.ground = *named;
+    readSoil(*ground, s);
+}
+
+// The soil of a real ground: a named soil, or its two constants.
+void Reader::readSoil(const toml::table& ground, Station& s) {
+    const toml::node* soil = ground.get("soil");
+    const toml::node* permittivity = ground.get("permittivity");
+    const toml::node* conductivity = ground.get("conductivity");
+    if (s.ground != GroundKind::real) {
+        for (const toml::node* n : {soil, permittivity, conductivity})
+            if (n != nullptr)
+                fault(n->source(), "ground",
+                      "soil, permittivity and conductivity belong to kind = \"real\" only");
+        return;
+    }
+    if (soil != nullptr) {
+        if (permittivity != nullptr || conductivity != nullptr) {
+            fault(soil->source(), "ground.soil",
+                  "give a named soil or its permittivity and conductivity, not both");
+            return;
+        }
+        const std::optional<std::string> name = text(*soil, "ground.soil");
+        if (!name) return;
+        if (const std::optional<Soil> known = soilNamed(*name))
+            s.soil = *known;
+        else
+            fault(soil->source(), "ground.soil",
+                  "\"" + *name + "\" is refused; accepted: " + soilNames() +
+                      ", or permittivity and conductivity instead");
+        return;
+    }
+    s.soil.name.clear();
+    readNumber(
+        ground, "permittivity", "ground",
+        "permittivity = the soil's relative permittivity, above 1 (or soil = " + soilNames() + ")",
+        accepting([](double v) { return v > 1 && v <= 1000; },
+                  "accepted: a relative permittivity above 1 and at most 1000"),
+        s.soil.permittivity);
+    readNumber(
+        ground, "conductivity", "ground", "conductivity = the soil's conductivity in S/m",
+        accepting([](double v) { return v >= 0 && v <= 1e7; }, "accepted: 0 to 10000000 S/m"),
+        s.soil.conductivity);
 }
 
 void Reader::readModes(const toml::table& root, Station& s) {

@@ -224,7 +224,8 @@ TEST(AssessCommand, ProgramCommandLine) {
     std::ofstream("example.toml") << out;
     EXPECT_EQ(runProgram("assess example.toml --out r", out), kStatusExceeds);
     EXPECT_THAT(out, HasSubstr("method-of-moments model fed 20 m from the first corner, 2 mm "
-                               "wire, over perfect ground"));
+                               "wire, over real ground: average soil (relative permittivity 13, "
+                               "conductivity 0.005 S/m)"));
     EXPECT_THAT(out, HasSubstr("feed impedance"));
     EXPECT_THAT(testing::readFile("r/summary.json"), HasSubstr("\"feed_resistance_ohm\""));
     EXPECT_EQ(runProgram("example --exact", out), 0);
