@@ -182,6 +182,7 @@ ReportPart firstPart(const Station& station, const Assessment& assessment,
     for (const std::string& remark : bandRemarks(assessment))
         p.blocks.push_back(ReportParagraph{remark});
     p.blocks.push_back(ReportParagraph{kResultNote});
+    if (station.site) p.blocks.push_back(ReportParagraph{kSiteNote});
 
     p.blocks.push_back(ReportHeading{"The safety zone"});
     p.blocks.push_back(zoneTable(station, assessment));

@@ -256,6 +256,7 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
     for (const std::string& remark : bandRemarks(assessment))
         out += remark + "\n";
     out += std::string(kResultNote) + "\n";
+    if (station.site) out += std::string(kSiteNote) + "\n";
     return out;
 }
 

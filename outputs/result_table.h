@@ -58,6 +58,11 @@ inline constexpr const char* kResultNote =
     "Percentages are of the reference levels at each band's frequency; \"max power\" is the "
     "highest transmitter power at which every assessable point keeps its limits, rounded down.";
 
+// What the grid's figures mean when the verdict follows the site.
+inline constexpr const char* kSiteNote =
+    "With a site the verdict follows the zone against the controllable area; \"max E\", \"max H\" "
+    "and \"max power\" speak of the grid's points, where people stand.";
+
 // The text to print on standard output; colour marks the verdicts with
 // terminal colours.
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour);
