@@ -48,7 +48,7 @@ std::vector<PlaceResult> placesOfBand(const Station& station, const BandFieldMod
 // area and keeps a margin from the boundary; without one, no point of the
 // grid exceeds a limit and none is too close to assess.
 bool bandComplies(const Station& station, const BandResult& b) {
-    if (station.site)
+    if (station.plot())
         return b.zone.problem.empty() && b.area && b.area->inside &&
                (!b.area->margin || *b.area->margin > 0);
     return b.e.percent <= 100 && b.h.percent <= 100 && b.tooClosePoints == 0;

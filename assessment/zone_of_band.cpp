@@ -43,16 +43,16 @@ BandZone zoneOfBand(const Station& station, const BandFieldModel& model,
     r.horizontalDistance = extremeOf(z.horizontalDistance);
     r.lowest = extremeOf(z.lowestHeight);
     r.reach = z.reach;
-    const double publicHeight = station.site ? station.site->publicHeight : zone::kPublicHeight;
+    const double publicHeight = station.plot() ? station.plot()->publicHeight : zone::kPublicHeight;
     if (outlines && !z.empty) {
         r.top = outlinesOf(z, zone::View::top, publicHeight);
         r.topBelow = outlinesOf(z, zone::View::topBelow, publicHeight);
         r.alongX = outlinesOf(z, zone::View::alongX, publicHeight);
         r.alongY = outlinesOf(z, zone::View::alongY, publicHeight);
     }
-    if (station.site) {
+    if (station.plot()) {
         std::vector<zone::Point2> boundary;
-        for (const auto& [x, y] : station.site->boundary)
+        for (const auto& [x, y] : station.plot()->boundary)
             boundary.push_back({x, y});
         const zone::AreaCheck check = zone::checkArea(z, boundary, publicHeight);
         AreaResult area;

@@ -133,7 +133,7 @@ std::string overallVerdict(const Assessment& a) {
 }
 
 ReportTable zoneTable(const Station& station, const Assessment& assessment) {
-    const std::size_t columns = station.site ? kZoneColumns : kZoneColumns - 2;
+    const std::size_t columns = station.plot() ? kZoneColumns : kZoneColumns - 2;
     ReportTable t;
     t.headings.assign(kZoneHeadings.begin(), kZoneHeadings.begin() + static_cast<long>(columns));
     t.align.assign(columns, Align::Right);
@@ -182,7 +182,7 @@ ReportPart firstPart(const Station& station, const Assessment& assessment,
     for (const std::string& remark : bandRemarks(assessment))
         p.blocks.push_back(ReportParagraph{remark});
     p.blocks.push_back(ReportParagraph{kResultNote});
-    if (station.site) p.blocks.push_back(ReportParagraph{kSiteNote});
+    if (station.plot()) p.blocks.push_back(ReportParagraph{kSiteNote});
 
     p.blocks.push_back(ReportHeading{"The safety zone"});
     p.blocks.push_back(zoneTable(station, assessment));
@@ -196,7 +196,7 @@ ReportPart firstPart(const Station& station, const Assessment& assessment,
     for (const BandResult& b : assessment.bands)
         p.blocks.push_back(ReportBullet{verdictLine(b)});
     p.blocks.push_back(ReportParagraph{overallVerdict(assessment), true});
-    if (station.site) p.blocks.push_back(ReportSitePlan{stationPlan(station, assessment), 420});
+    if (station.plot()) p.blocks.push_back(ReportSitePlan{stationPlan(station, assessment), 420});
     return p;
 }
 
@@ -290,7 +290,7 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
                                                                 : "The highest points"});
         p.blocks.push_back(highestTable(b));
     }
-    if (station.site && b.zone.problem.empty()) {
+    if (station.plot() && b.zone.problem.empty()) {
         p.blocks.push_back(ReportSitePlan{bandPlan(station, b), 400});
         p.blocks.push_back(ReportSideView{bandSideView(station, b, SideAxis::alongX), 300});
         p.blocks.push_back(ReportSideView{bandSideView(station, b, SideAxis::alongY), 300});

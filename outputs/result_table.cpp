@@ -82,10 +82,10 @@ std::string safetyDistanceLine(const Station& station, const Assessment& assessm
 }
 
 std::string criterionLine(const Station& station) {
-    if (station.site)
+    if (station.plot())
         return "Criterion: every band's zone lies inside the controllable area (the plot at any "
                "height, outside it from " +
-               format("%g m", station.site->publicHeight) +
+               format("%g m", station.plot()->publicHeight) +
                " above the ground up) and touches its boundary nowhere.";
     return "Criterion: no point of the grid exceeds a limit or lies too close to the antenna to "
            "assess (give a [site] to judge the zone against the controllable area).";
@@ -219,7 +219,7 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
     }
     {
         const std::size_t zoneWidths[kZoneColumns] = {11, 9, 11, 9, 16, 14};
-        const std::size_t columns = station.site ? kZoneColumns : kZoneColumns - 2;
+        const std::size_t columns = station.plot() ? kZoneColumns : kZoneColumns - 2;
         out += "\n";
         for (std::size_t k = 0; k < columns; ++k)
             out += padded(kZoneHeadings[k], zoneWidths[k]) + (k + 1 < columns ? " " : "\n");
@@ -256,7 +256,7 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
     for (const std::string& remark : bandRemarks(assessment))
         out += remark + "\n";
     out += std::string(kResultNote) + "\n";
-    if (station.site) out += std::string(kSiteNote) + "\n";
+    if (station.plot()) out += std::string(kSiteNote) + "\n";
     return out;
 }
 

@@ -27,8 +27,8 @@ std::string subtitleOf(const Station& station) {
     const std::string limits(limitSetTitle(station.limits));
     std::string text = "Zone: E or H over the " + limits.substr(0, limits.find(" (")) +
                        " limits, or not assessable; " + modelAndGround(station);
-    if (station.site)
-        text += "; public height " + shortestNumber(station.site->publicHeight) + " m";
+    if (station.plot())
+        text += "; public height " + shortestNumber(station.plot()->publicHeight) + " m";
     return text;
 }
 
@@ -36,11 +36,11 @@ std::string subtitleOf(const Station& station) {
 SitePlan planOf(const Station& station) {
     SitePlan plan;
     plan.subtitle = subtitleOf(station);
-    if (station.site) {
-        for (const auto& [x, y] : station.site->boundary)
+    if (station.plot()) {
+        for (const auto& [x, y] : station.plot()->boundary)
             plan.boundary.push_back({x, y});
-        plan.publicHeight = station.site->publicHeight;
-        plan.north = station.site->north;
+        plan.publicHeight = station.plot()->publicHeight;
+        plan.north = station.plot()->north;
     }
     for (const CornerPoint& c : station.corners)
         plan.wire.push_back({c.x, c.y, c.z});
@@ -137,17 +137,17 @@ SideView bandSideView(const Station& station, const BandResult& b, SideAxis axis
         view.places.push_back(
             {p.name, {across(p.x, p.y), p.z}, k < b.places.size() && b.places[k].over});
     }
-    if (station.site) {
+    if (station.plot()) {
         double low = 0, high = 0;
         bool first = true;
-        for (const auto& [x, y] : station.site->boundary) {
+        for (const auto& [x, y] : station.plot()->boundary) {
             const double a = across(x, y);
             low = first ? a : std::min(low, a);
             high = first ? a : std::max(high, a);
             first = false;
         }
         view.plotExtent = std::make_pair(low, high);
-        view.publicHeight = station.site->publicHeight;
+        view.publicHeight = station.plot()->publicHeight;
     }
     return view;
 }

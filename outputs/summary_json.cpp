@@ -172,12 +172,12 @@ std::string summaryJson(const Station& station, const Assessment& assessment,
         {"safety_distance_m", assessment.safetyDistance},
         {"horizontal_distance_m", assessment.horizontalDistance},
         {"zone_lowest_m", assessment.lowest ? Json(*assessment.lowest) : Json(nullptr)},
-        {"criterion", station.site ? "controllable area" : "grid"},
+        {"criterion", station.plot() ? "controllable area" : "grid"},
         {"complies", assessment.complies && !assessment.stopped},
         {"model", modelStatement(station)},
         {"files", written},
     };
-    if (station.site) {
+    if (station.plot()) {
         summary["zone_inside_controllable_area"] = assessment.insideArea;
         summary["margin_m"] = assessment.margin ? Json(*assessment.margin) : Json(nullptr);
     }
