@@ -631,8 +631,10 @@ std::optional<std::string> Reader::textOfLength(const toml::table& table, std::s
     if (node == nullptr) return std::nullopt;
     const std::optional<std::string> value = text(*node, joined(path, key));
     if (!value) return std::nullopt;
-    const auto characters = static_cast<std::size_t>(std::count_if(
-        value->begin(), value->end(), [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }));
+    const auto characters =
+        static_cast<std::size_t>(std::count_if(value->begin(), value->end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+        }));
     if (characters < 1 || characters > most) {
         fault(node->source(), joined(path, key),
               "\"" + *value + "\" is refused; accepted: 1 to " + std::to_string(most) +
@@ -654,7 +656,8 @@ void Reader::readLanguage(const toml::table& root, Station& s) {
     else if (*name == "en")
         s.language = Language::en;
     else
-        fault(node->source(), "language", "\"" + *name + "\" is refused; accepted: \"de\" or \"en\"");
+        fault(node->source(), "language",
+              "\"" + *name + "\" is refused; accepted: \"de\" or \"en\"");
 }
 
 void Reader::readAntennaName(const toml::table& table, Station& s) {
@@ -886,7 +889,8 @@ Installation Reader::read(const toml::table& root) {
         readAntenna(root, s);
         installation.antennas.push_back(std::move(s));
     } else {
-        for (std::string_view key : {"name", "model", "corners", "feed", "wire_diameter_mm", "modes", "band"})
+        for (std::string_view key :
+             {"name", "model", "corners", "feed", "wire_diameter_mm", "modes", "band"})
             if (const toml::node* misplaced = root.get(key))
                 fault(misplaced->source(), key,
                       "belongs in an [[antenna]] table when the station has [[antenna]]s");
@@ -927,7 +931,8 @@ Installation Reader::read(const toml::table& root) {
                   "space; a ground needs model \"mom\"");
     // The grid may be left out only where the site gives a plot to judge
     // the zone against.
-    if (!shared.hasGrid && !shared.plot() && root.get("site") != nullptr && root.get("grid") == nullptr)
+    if (!shared.hasGrid && !shared.plot() && root.get("site") != nullptr &&
+        root.get("grid") == nullptr)
         fault(root.get("site")->source(), "grid",
               "missing; a [site] without a boundary needs a [grid] (the boundary lets the zone "
               "be judged without one)");
