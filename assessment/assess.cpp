@@ -66,7 +66,7 @@ BandResult assessBand(const Station& station, std::size_t index, const GridAxes&
     outputs.bandBegins(result);
 
     const ModelMaker& makeModel = options.model ? options.model : bandModel;
-    const std::unique_ptr<BandFieldModel> model = makeModel(station, band, outputs.reports());
+    std::unique_ptr<BandFieldModel> model = makeModel(station, band, outputs.reports());
     result.feed = model->feed();
     PeakSink peaks(result);
     MapSink map(result, axes, station.grid.step, station.corners);
@@ -97,6 +97,7 @@ BandResult assessBand(const Station& station, std::size_t index, const GridAxes&
     // A point the model cannot assess may be over the limits: it counts so.
     result.complies = bandComplies(station, result);
     outputs.bandEnds(result);
+    if (options.keepModel) options.keepModel(index, std::move(model));
     return result;
 }
 

@@ -29,11 +29,23 @@ ZoneOutlines outlinesOf(const zone::Zone& z, zone::View view, double publicHeigh
 
 BandZone zoneOfBand(const Station& station, const BandFieldModel& model,
                     const ReferenceLevels& limits, bool outlines) {
-    std::vector<zone::Point3> wire;
+    std::vector<Point3> wire;
     for (const CornerPoint& c : station.corners)
         wire.push_back({c.x, c.y, c.z});
     const BandZoneField field(model, limits);
-    const zone::Zone z = zone::findZone(wire, field);
+    return zoneOfField(station, {wire}, field, outlines);
+}
+
+BandZone zoneOfField(const Station& station, const std::vector<std::vector<Point3>>& antennas,
+                     const zone::ZoneField& field, bool outlines) {
+    std::vector<std::vector<zone::Point3>> wires;
+    for (const std::vector<Point3>& antenna : antennas) {
+        wires.emplace_back();
+        for (const Point3& c : antenna)
+            wires.back().push_back({c.x, c.y, c.z});
+    }
+    const zone::Zone z =
+        wires.size() == 1 ? zone::findZone(wires.front(), field) : zone::findZone(wires, field);
     BandZone result;
     ZoneResult& r = result.zone;
     r.problem = z.problem;

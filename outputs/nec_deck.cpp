@@ -141,8 +141,10 @@ std::string feedComment(const Station& station, std::size_t tag, std::size_t seg
 }
 
 std::string bandComment(const Band& band) {
+    const std::string share =
+        band.transmitShare != 1 ? ", time share " + number(band.transmitShare) : "";
     return "Band: " + number(band.frequency) + " MHz, " + number(band.power) +
-           " W at the transmitter, mode factor " + number(band.modeFactor) + ", loss " +
+           " W at the transmitter, mode factor " + number(band.modeFactor) + share + ", loss " +
            number(band.lossDb) + " dB: " + number(feedPower(band)) + " W at the feed.";
 }
 
@@ -243,12 +245,14 @@ NecDeck necDeck(const Station& station, std::size_t band) {
         ++feedTag;
     }
 
-    std::string deck =
-        necComment("kvarn station \"" + station.title + "\", band " + std::to_string(band + 1) +
-                   " of " + std::to_string(station.bands.size()) + " (" + number(b.frequency) +
-                   " MHz): NEC-2 input deck written by "
-                   "kvarn " KVARN_VERSION ", to check kvarn's model in a NEC-2 "
-                   "program.");
+    std::string deck = necComment(
+        "kvarn station \"" + station.title + "\"" +
+        (station.antennaName.empty() ? "" : ", antenna \"" + station.antennaName + "\"") +
+        ", band " + std::to_string(band + 1) + " of " + std::to_string(station.bands.size()) +
+        " (" + number(b.frequency) +
+        " MHz): NEC-2 input deck written by "
+        "kvarn " KVARN_VERSION ", to check kvarn's model in a NEC-2 "
+        "program.");
     for (const std::string& comment :
          {bandComment(b), modelComment(station), groundComment(station),
           cornersComment(station, wire), wireComment(station, w),

@@ -78,7 +78,8 @@ struct Station {
     std::string title = "antenne";                     // report title, stem of output names
     std::string antennaName;                           // 1 to 40 characters; empty: the
                                                        // station's only antenna, unnamed
-    Language language = Language::de;                  //
+    Language language = Language::en;                  // the reader makes it "de" with the
+                                                       // 26. BImSchV unless told
     ModelKind model = ModelKind::standingWave;         // how the field is computed
     std::vector<CornerPoint> corners;                  // m, 2 to 10
     double wireLength = 0;                             // m; the exact models count whole metres

@@ -112,6 +112,15 @@ class Reader {
     std::string at_; // "antenna[2]." while an [[antenna]] table is read
 };
 
+// A name goes into tables, drawings and files: a line break or a terminal's
+// control sequence in it would garble them.
+bool hasControl(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7f;
+    });
+}
+
 std::string joined(const std::string& path, std::string_view key) {
     return path.empty() ? std::string(key) : path + "." + std::string(key);
 }
@@ -635,10 +644,10 @@ std::optional<std::string> Reader::textOfLength(const toml::table& table, std::s
         static_cast<std::size_t>(std::count_if(value->begin(), value->end(), [](char c) {
             return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
         }));
-    if (characters < 1 || characters > most) {
+    if (characters < 1 || characters > most || hasControl(*value)) {
         fault(node->source(), joined(path, key),
               "\"" + *value + "\" is refused; accepted: 1 to " + std::to_string(most) +
-                  " characters");
+                  " characters, no line breaks or other control characters");
         return std::nullopt;
     }
     return value;
@@ -711,9 +720,11 @@ void Reader::readPlaces(const toml::table& root, Station& s) {
                            text->begin(), text->end(),
                            [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }))
                      : 0;
-            if (text && (characters < 1 || characters > kMaxPlaceName)) {
+            if (text && (characters < 1 || characters > kMaxPlaceName || hasControl(*text))) {
                 fault(name->source(), path + ".name",
-                      "\"" + *text + "\" is refused; accepted: 1 to 40 characters");
+                      "\"" + *text +
+                          "\" is refused; accepted: 1 to 40 characters, no line breaks or other "
+                          "control characters");
                 ok = false;
             }
             ok = ok && text.has_value();

@@ -45,8 +45,7 @@ double outsideStep(double distance, double share, double longest) {
     return std::clamp(kStepShare * room, kMinStep, longest);
 }
 
-RayMarcher::RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
-    : field_(field), antenna_(antenna) {
+RayMarcher::RayMarcher(const ZoneField& field, const Wires& wires) : field_(field), wires_(wires) {
     const double half = 0.5 * field.featureLength();
     longest_ = std::isfinite(half) ? std::clamp(half, kMinStep, kMaxStep) : kMinStep;
 }
@@ -107,10 +106,10 @@ std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTas
                 else
                     continue; // done
             }
-            const double step = tasks[i].step > 0 ? tasks[i].step
-                                : in              ? kZoneStep
-                                     : outsideStep(distanceToPolyline(antenna_, points[k]),
-                                                   samples[k].share, longest_);
+            const double step =
+                tasks[i].step > 0 ? tasks[i].step
+                : in              ? kZoneStep
+                     : outsideStep(wires_.distance(points[k]), samples[k].share, longest_);
             w.next = std::min(r + step, w.stop);
             active[kept++] = i;
         }

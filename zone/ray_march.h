@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "zone/ray_patch.h"
+#include "zone/wires.h"
 #include "zone/zone_field.h"
 
 namespace kvarn::zone {
@@ -67,7 +68,7 @@ class RayMarcher {
   public:
     // Steps outside the zone are at most half the field's feature length,
     // within kMinStep and kMaxStep.
-    RayMarcher(const ZoneField& field, std::span<const Point3> antenna);
+    RayMarcher(const ZoneField& field, const Wires& wires);
 
     // The zone stretches of each task's ray, in order along the ray, their
     // ends within `tolerance` m of the zone's edge.
@@ -81,7 +82,7 @@ class RayMarcher {
     void evaluate(std::span<const Point3> points, std::span<ZoneSample> out);
 
     const ZoneField& field_;
-    std::span<const Point3> antenna_;
+    const Wires& wires_;
     double longest_; // m: the longest step outside the zone
     std::size_t evaluations_ = 0;
 };
