@@ -125,6 +125,12 @@ at = [30, 10, 1.5]
 name = "Nachbargarten"
 at = [20, 16, 1.5]
 
+[grid]                     # where people stand: the field maps and "max E", "max H"
+x = [-12, 52]
+y = [-14, 14]
+step = 1
+heights = [1.5]
+
 [ground]                   # what lies under the wires
 kind = "real"
 soil = "average"

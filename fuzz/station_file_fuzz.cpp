@@ -1,8 +1,11 @@
 // The station-file reader: any text is either refused with faults that each
-// name a place, or gives a station that passes every check the forms make.
+// name a place, or gives a station (of one antenna or several) that passes
+// every check the forms make.
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <set>
 #include <string>
 
 #include "field/finite_input.h"
@@ -27,8 +30,9 @@ std::string stationBroken(const Station& s) {
         return "wire length";
     if (!rangeInOrder(s.grid.xanf, s.grid.xend) || !rangeInOrder(s.grid.yanf, s.grid.yend))
         return "grid ranges";
-    if (!stepAccepted(s.grid.step) || !gridAdvances(s.grid)) return "grid step";
-    if (s.heights.empty()) return "no height";
+    if (!s.hasGrid && !s.plot()) return "neither a grid nor a site";
+    if (s.hasGrid && (!stepAccepted(s.grid.step) || !gridAdvances(s.grid))) return "grid step";
+    if (s.hasGrid && s.heights.empty()) return "no height";
     for (double h : s.heights)
         if (!isFiniteInput(h)) return "a height that is no finite number";
     if (static_cast<double>(layGrid(s.grid).points()) > kMaxGridPoints) return "grid too large";
@@ -49,6 +53,7 @@ std::string stationBroken(const Station& s) {
         if (!referenceLevels(s.limits, b.frequency)) return "no reference levels";
         if (!(b.power > 0) || !isFiniteInput(b.power)) return "power";
         if (!(b.modeFactor > 0 && b.modeFactor <= 1)) return "mode factor";
+        if (!(b.transmitShare > 0 && b.transmitShare <= 1)) return "transmit share";
         if (!(b.lossDb >= 0) || !isFiniteInput(b.lossDb)) return "loss";
     }
     if (s.title.empty() || s.title.size() > 12 || s.title == "." || s.title == "..") return "title";
@@ -58,12 +63,36 @@ std::string stationBroken(const Station& s) {
     return "";
 }
 
+bool hasControl(const std::string& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
+// Every antenna as above; names given to each of several, once each and
+// printable, like the names for the record.
+std::string installationBroken(const Installation& site) {
+    if (site.antennas.empty()) return "no antenna";
+    std::set<std::string> names;
+    for (const Station& antenna : site.antennas) {
+        if (const std::string broken = stationBroken(antenna); !broken.empty()) return broken;
+        if (site.antennas.size() > 1 && antenna.antennaName.empty()) return "an unnamed antenna";
+        if (hasControl(antenna.antennaName)) return "a control character in a name";
+        if (!antenna.antennaName.empty() && !names.insert(antenna.antennaName).second)
+            return "a name twice";
+    }
+    if (const auto& record = site.first().site)
+        for (const std::string* text : {&record->operatorName, &record->callsign, &record->address})
+            if (hasControl(*text)) return "a control character in the record's names";
+    return "";
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzing::freshProgram();
     try {
-        fuzzing::require(stationBroken(parseStation(fuzzing::asText(data, size), "f.toml")));
+        fuzzing::require(
+            installationBroken(parseInstallation(fuzzing::asText(data, size), "f.toml")));
     } catch (const StationError& e) {
         if (e.faults().empty()) fuzzing::finding("refused without a fault");
         for (const std::string& fault : e.faults())

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "outputs/drawing_wording.h"
 #include "outputs/report_wording.h"
+#include "outputs/site_drawings.h"
 
 #include <cstdio>
 
@@ -69,6 +71,7 @@ void titleMaps(Assessment& assessment, const Station& station) {
         b.map.title = mapTitle(b.band.frequency, b.feedPower, station.language) + ", " +
                       modelAndGroundIn(station, w);
         b.map.limitLine = mapLimitLine(station.limits, b.limits, station.language);
+        b.map.words = drawingWordsFor(station.language);
         if (!isExact(station.model)) {
             const CornerPoint feed = feedPoint(station);
             b.map.feed = WirePoint{feed.x, feed.y, feed.z};
@@ -83,10 +86,10 @@ FieldMap siteMap(const Installation& installation, const SiteAssessment& all) {
     map.title = Wording::fill(r.siteMapTitle, {std::to_string(installation.antennas.size())});
     map.limitLine =
         Wording::fill(r.siteMapLimits, {limitSetTitleIn(first.limits, wordingFor(first.language))});
-    // The first antenna's wire is the map's; the others are drawn too.
+    map.words = drawingWordsFor(first.language);
     map.corners.clear();
-    for (const CornerPoint& c : first.corners)
-        map.corners.push_back({c.x, c.y, c.z});
+    map.feed.reset();
+    map.antennas = antennaWires(installation);
     return map;
 }
 

@@ -282,7 +282,7 @@ std::string antennaTables(const Station& station, const Assessment& assessment, 
 std::string resultNotes(const Station& station) {
     const Wording& w = wordingFor(station.language);
     std::string out = std::string(w.resultNote) + "\n";
-    if (station.plot()) out += std::string(w.siteNote) + "\n";
+    if (station.plot() && station.hasGrid) out += std::string(w.siteNote) + "\n";
     return out;
 }
 

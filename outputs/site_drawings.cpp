@@ -155,17 +155,23 @@ std::optional<WirePoint> feedOf(const Station& antenna) {
 
 } // namespace
 
+std::vector<AntennaWire> antennaWires(const Installation& installation) {
+    std::vector<AntennaWire> wires;
+    for (const Station& antenna : installation.antennas) {
+        AntennaWire wire{antennaLabel(antenna), {}, feedOf(antenna)};
+        for (const CornerPoint& c : antenna.corners)
+            wire.corners.push_back({c.x, c.y, c.z});
+        wires.push_back(wire);
+    }
+    return wires;
+}
+
 SitePlan sitePlan(const Installation& installation, const SiteAssessment& all) {
     const Station& first = installation.first();
     SitePlan plan = planOf(first);
     plan.wire.clear();
     plan.feed.reset();
-    for (const Station& antenna : installation.antennas) {
-        AntennaWire wire{antennaLabel(antenna), {}, feedOf(antenna)};
-        for (const CornerPoint& c : antenna.corners)
-            wire.corners.push_back({c.x, c.y, c.z});
-        plan.antennas.push_back(wire);
-    }
+    plan.antennas = antennaWires(installation);
     const ReportWording& r = reportWordingFor(first.language);
     plan.title = std::string(r.sitePlanTitle);
     const SiteResult& site = all.site;

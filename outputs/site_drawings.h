@@ -21,6 +21,9 @@ SitePlan bandPlan(const Station& station, const BandResult& band);
 // One band's zone from the side, looking along x or along y.
 SideView bandSideView(const Station& station, const BandResult& band, SideAxis axis);
 
+// Every antenna's wire, its feed where its model has one, and its name.
+std::vector<AntennaWire> antennaWires(const Installation& installation);
+
 // The site of a station of several antennas: the site's zone from above
 // and from the side, every antenna's wire with its name, the places.
 SitePlan sitePlan(const Installation& installation, const SiteAssessment& all);

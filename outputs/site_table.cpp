@@ -67,9 +67,10 @@ std::string siteVerdictLine(const Installation& installation, const SiteAssessme
     const Station& first = installation.first();
     const ReportWording& r = reportWordingFor(first.language);
     if (all.stopped) return text(r.siteVerdictStopped);
-    const std::string why =
-        first.plot() ? text(r.siteAreaLabel) + ": " + siteAreaText(all.site, first.language)
-                     : criterionLine(first);
+    std::string why = first.plot()
+                          ? text(r.siteAreaLabel) + ": " + siteAreaText(all.site, first.language)
+                          : criterionLine(first);
+    if (!why.empty() && why.back() != '.') why += '.';
     return Wording::fill(all.complies ? r.siteVerdictComplies : r.siteVerdictNot, {why});
 }
 

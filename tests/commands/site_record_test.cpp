@@ -48,6 +48,11 @@ boundary = [[-15, -15], [55, -15], [55, 15], [-15, 15]]
 [[place]]
 name = "Terrasse"
 at = [20, 12, 1.5]
+[grid]
+x = [-15, 55]
+y = [-15, 15]
+step = 5
+heights = [2]
 [ground]
 kind = "perfect"
 [[antenna]]
@@ -82,7 +87,7 @@ TEST(SiteRecord, TheGermanRecordHoldsTheDeclarationsTermsOnNumberedPages) {
     testing::TempDir dir;
     std::ofstream("site.toml") << kSite;
     std::string out;
-    const int status = run("assess site.toml --out r --pdf", out);
+    const int status = run("assess site.toml --out r --pdf --maps", out);
     EXPECT_TRUE(status == 0 || status == 1) << out;
 
     // The table: a block per antenna, then the site.
@@ -132,6 +137,14 @@ TEST(SiteRecord, TheGermanRecordHoldsTheDeclarationsTermsOnNumberedPages) {
     EXPECT_TRUE(std::regex_search(pages[0], std::regex("[0-9]{2}\\.[0-9]{2}\\.[0-9]{4}")));
     EXPECT_THAT(flat, HasSubstr("aktiven körperhilfen"));
     EXPECT_THAT(flat, HasSubstr("§ 10 bemfv"));
+    // The drawings' own words are German too.
+    for (const char* drawing :
+         {"r/standort_Langdraht_7.1MHz_map.pdf", "r/standort_site_plan.pdf"}) {
+        const std::vector<std::string> text = testing::pdfPages(drawing);
+        ASSERT_EQ(text.size(), 1u) << drawing;
+        EXPECT_THAT(text[0], HasSubstr("Draht")) << drawing;
+        EXPECT_THAT(text[0], ::testing::Not(HasSubstr("wire"))) << drawing;
+    }
     const std::string n = std::to_string(pages.size());
     for (std::size_t k = 0; k < pages.size(); ++k)
         EXPECT_THAT(pages[k], HasSubstr("Seite " + std::to_string(k + 1) + " von " + n)) << k;
