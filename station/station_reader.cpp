@@ -623,7 +623,7 @@ void Reader::readSite(const toml::table& root, Station& s) {
         if (std::optional<std::string> value = textOfLength(*table, key, "site", 200))
             *target = *value;
     if (const toml::node* simultaneous = table->get("simultaneous")) {
-        if (const auto value = simultaneous->value<bool>())
+        if (const auto value = simultaneous->value_exact<bool>())
             site.simultaneous = *value;
         else
             fault(simultaneous->source(), "site.simultaneous",
