@@ -165,7 +165,7 @@ const ReportWording kGermanReport{
         "jeweils ein Sender: die Zone des Standorts ist die Vereinigung der Zonen der Antennen",
     .atTheSameTime =
         "die Antennen senden gleichzeitig: ihre Expositionen addieren sich (26. BImSchV, Anhang "
-        "2): an jedem Punkt darf die Summe über die Antennen des größten (E/E_Grenzwert)^2 über "
+        "2): an jedem Punkt darf die Summe über die Antennen des größten (E/E_Grenzwert)² über "
         "die Bänder der Antenne höchstens 1 sein, ebenso für H",
     .siteDistanceLabel = "Standortbezogener Sicherheitsabstand",
     .siteDistance = "{} vom nächsten Punkt einer Antenne, in jeder Richtung; von oben gesehen {} "
@@ -178,10 +178,10 @@ const ReportWording kGermanReport{
         "Die Berechnung brach bei einem Band ab: die Bewertung des Standorts ist unvollständig.",
     .quotientE = "Quotient E",
     .quotientH = "Quotient H",
-    .siteQuotientsNote = "Quotient: (E/E_Grenzwert)^2 und (H/H_Grenzwert)^2, der größte über die "
+    .siteQuotientsNote = "Quotient: (E/E_Grenzwert)² und (H/H_Grenzwert)², der größte über die "
                          "Antennen und ihre Bänder; ein Ort ist ÜBER, wenn ein Quotient 1 "
                          "überschreitet oder ein Modell die Feldstärke dort nicht bewerten kann.",
-    .sumQuotientsNote = "Quotient: die Summe über die Antennen des größten (E/E_Grenzwert)^2 über "
+    .sumQuotientsNote = "Quotient: die Summe über die Antennen des größten (E/E_Grenzwert)² über "
                         "die Bänder der Antenne, ebenso für H; ein Ort ist ÜBER, wenn eine Summe 1 "
                         "überschreitet oder ein Modell die Feldstärke dort nicht bewerten kann.",
     .implants = "Außerhalb des Sicherheitsabstands ist keine weitere Bewertung für Personen mit "

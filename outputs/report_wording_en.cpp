@@ -157,7 +157,7 @@ const ReportWording kEnglishReport{
     .oneAtATime = "one transmitter at a time: the site's zone is the union of the antennas' zones",
     .atTheSameTime =
         "the antennas send at the same time: their exposures add up (26. BImSchV, Anhang 2): at "
-        "every point the sum over the antennas of the largest (E/E_limit)^2 over each antenna's "
+        "every point the sum over the antennas of the largest (E/E_limit)² over each antenna's "
         "bands must stay at most 1, and the same for H",
     .siteDistanceLabel = "Site-related safety distance",
     .siteDistance = "{} from the nearest point of any antenna, in any direction; seen from above "
@@ -171,9 +171,9 @@ const ReportWording kEnglishReport{
     .quotientE = "quotient E",
     .quotientH = "quotient H",
     .siteQuotientsNote =
-        "Quotient: (E/E_limit)^2 and (H/H_limit)^2, the largest over the antennas and their bands; "
+        "Quotient: (E/E_limit)² and (H/H_limit)², the largest over the antennas and their bands; "
         "a place is over when a quotient exceeds 1 or a model cannot assess the field there.",
-    .sumQuotientsNote = "Quotient: the sum over the antennas of the largest (E/E_limit)^2 over "
+    .sumQuotientsNote = "Quotient: the sum over the antennas of the largest (E/E_limit)² over "
                         "each antenna's bands, and the same for H; a place is over when a sum "
                         "exceeds 1 or a model cannot assess the field there.",
     .implants = "Outside the safety distance no further assessment for people with active implants "
