@@ -19,12 +19,14 @@ struct Bracket {
 
 // Where the share reaches 1 between the ends of the bracket, guessed from
 // the shares there as if it changed as a power of the distance along the
-// ray; NaN where an end has no share to go by.
+// ray from the wire, as the field of a line or a point does; NaN where an
+// end has no share to go by.
 double guess(const Bracket& b) {
     if (!b.atZone.holds || !b.atOut.holds || !(b.atOut.share > 0) || !(b.atZone.share > 1))
         return NAN;
     const double high = std::log(b.atZone.share), low = std::log(b.atOut.share);
-    return b.zone + high / (high - low) * (b.out - b.zone);
+    const double from = std::log(b.zone), to = std::log(b.out);
+    return std::exp(from + high / (high - low) * (to - from));
 }
 
 // The march of one ray.
@@ -45,11 +47,17 @@ double outsideStep(double distance, double share, double longest) {
     return std::clamp(kStepShare * room, kMinStep, longest);
 }
 
-RayMarcher::RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
-    : field_(field), antenna_(antenna) {
+namespace {
+
+double longestStep(const ZoneField& field) {
     const double half = 0.5 * field.featureLength();
-    longest_ = std::isfinite(half) ? std::clamp(half, kMinStep, kMaxStep) : kMinStep;
+    return std::isfinite(half) ? std::clamp(half, kMinStep, kMaxStep) : kMinStep;
 }
+
+} // namespace
+
+RayMarcher::RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
+    : field_(field), antenna_(antenna), longest_(longestStep(field)), cleared_(longest_) {}
 
 double groundDistance(const RayLine& line) {
     if (line.direction.z >= 0) return std::numeric_limits<double>::infinity();
@@ -65,56 +73,84 @@ std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTas
                                                         double tolerance) {
     std::vector<std::vector<ZoneStretch>> stretches(tasks.size());
     std::vector<Walk> walks(tasks.size());
-    std::vector<std::size_t> active;
+    std::vector<std::vector<std::size_t>> waves(kWaves);
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const MarchTask& t = tasks[i];
         const double end = std::min(t.end, groundDistance(t.line));
         if (!(end >= t.from)) continue; // nothing of the ray above the ground
         walks[i].next = t.from;
         walks[i].stop = std::clamp(t.window, t.from, end);
-        active.push_back(i);
+        waves[std::min<std::size_t>(t.wave, kWaves - 1)].push_back(i);
     }
 
-    // Samples outward, every ray of the round in one batch.
+    // Samples outward, every ray of the round in one batch. A sample below
+    // the limits clears the ball its step spans for every ray; the balls
+    // of a round are added after it, so that what a ray passes does not
+    // depend on the order of the rays within a round.
     std::vector<Bracket> brackets;
     std::vector<Point3> points;
     std::vector<ZoneSample> samples;
-    while (!active.empty()) {
-        points.clear();
-        for (std::size_t i : active)
-            points.push_back(tasks[i].line.at(walks[i].next));
-        samples.assign(points.size(), {});
-        evaluate(points, samples);
-        std::size_t kept = 0;
-        for (std::size_t k = 0; k < active.size(); ++k) {
-            const std::size_t i = active[k];
-            Walk& w = walks[i];
-            const bool in = inZone(samples[k]);
-            const double r = w.next;
-            if (!w.started)
-                w.startsIn = in, w.started = true;
-            else if (in != w.lastIn)
-                brackets.push_back(in ? Bracket{i, r, w.last, samples[k], w.lastSample}
-                                      : Bracket{i, w.last, r, w.lastSample, samples[k]});
-            w.last = r;
-            w.lastIn = in;
-            w.lastSample = samples[k];
-            if (r >= w.stop) {
-                // A window that ends inside the zone goes on to the ray's end.
-                const double end = std::min(tasks[i].end, groundDistance(tasks[i].line));
-                if (in && w.stop < end)
-                    w.stop = end;
-                else
-                    continue; // done
+    struct Cleared {
+        Point3 centre;
+        double radius;
+    };
+    std::vector<Cleared> cleared;
+    std::vector<std::size_t> active;
+    for (std::vector<std::size_t>& wave : waves) {
+        active = std::move(wave);
+        while (!active.empty()) {
+            points.clear();
+            for (std::size_t i : active)
+                points.push_back(tasks[i].line.at(walks[i].next));
+            samples.assign(points.size(), {});
+            evaluate(points, samples);
+            cleared.clear();
+            std::size_t kept = 0;
+            for (std::size_t k = 0; k < active.size(); ++k) {
+                const std::size_t i = active[k];
+                const MarchTask& t = tasks[i];
+                Walk& w = walks[i];
+                const bool in = inZone(samples[k]);
+                const double r = w.next;
+                if (!w.started) {
+                    w.startsIn = in, w.started = true;
+                } else if (in != w.lastIn) {
+                    brackets.push_back(in ? Bracket{i, r, w.last, samples[k], w.lastSample}
+                                          : Bracket{i, w.last, r, w.lastSample, samples[k]});
+                }
+                w.last = r;
+                w.lastIn = in;
+                w.lastSample = samples[k];
+                if (r >= w.stop) {
+                    // A window that ends inside the zone goes on to the ray's end.
+                    const double end = std::min(t.end, groundDistance(t.line));
+                    if (in && w.stop < end)
+                        w.stop = end;
+                    else
+                        continue; // done
+                }
+                if (t.step > 0) {
+                    w.next = std::min(r + t.step, w.stop);
+                } else if (in) {
+                    w.next = std::min(r + longest_, w.stop);
+                } else {
+                    const double d = distanceToPolyline(antenna_, points[k]);
+                    const double step = outsideStep(d, samples[k].share, longest_);
+                    cleared.push_back({points[k], step});
+                    w.next = std::min(r + step, w.stop);
+                    // Space earlier samples cleared needs no sample of its own;
+                    // a ray cleared to its last point is done, outside the zone.
+                    if (w.next < w.stop) {
+                        w.next = cleared_.passFrom(t.line, w.next, w.stop);
+                        if (w.next >= w.stop) continue;
+                    }
+                }
+                active[kept++] = i;
             }
-            const double step = tasks[i].step > 0 ? tasks[i].step
-                                : in              ? kZoneStep
-                                     : outsideStep(distanceToPolyline(antenna_, points[k]),
-                                                   samples[k].share, longest_);
-            w.next = std::min(r + step, w.stop);
-            active[kept++] = i;
+            active.resize(kept);
+            for (const Cleared& c : cleared)
+                cleared_.add(c.centre, c.radius);
         }
-        active.resize(kept);
     }
 
     // Every edge narrowed down, again in batches. Where both ends have a

@@ -48,7 +48,15 @@ std::size_t RaySet::ray(std::size_t patch, long ip, long iq, double window, doub
     const std::size_t i = rays_.size();
     rays_.push_back(r);
     index_.emplace(k, i);
-    tasks_.push_back({r.line, std::max(inside, kRayStart), window, r.end});
+    MarchTask task{r.line, std::max(inside, kRayStart), window, r.end};
+    // The coarse rays march in four waves, each a quarter of the lattice
+    // (even-even, odd-odd, even-odd, odd-even), so that the later ones pass
+    // much of the space the earlier ones showed below the limits.
+    if (ip % kFinest == 0 && iq % kFinest == 0) {
+        const long oddP = ip / kFinest % 2, oddQ = iq / kFinest % 2;
+        task.wave = static_cast<int>(oddP == oddQ ? oddP : 2 + oddP);
+    }
+    tasks_.push_back(task);
     return i;
 }
 
