@@ -9,12 +9,25 @@ namespace kvarn::zone {
 
 namespace {
 
+// Rounds in a row a bracket is narrowed by its probes' slope before the
+// guess from its ends (and halving) take over again.
+constexpr int kSlopeSteps = 2;
+// m: two probes `tolerance` apart settle a bracket, though their distance
+// may round a hair above it.
+constexpr double kRoundingSlack = 1e-9;
+
 // Where a ray crosses the zone's edge: between a zone point and one outside.
 struct Bracket {
     std::size_t task = 0;
     double zone = 0, out = 0; // m along the ray
     ZoneSample atZone, atOut; // the samples there
     bool halve = false;       // the last guess did not halve it: bisect next
+    // From the last two probes where both fell on one side: how ln(share)
+    // changes along the ray there (per m, NaN without), and the probe
+    // nearer the edge, at `anchor` m with share `anchorShare`.
+    double slope = NAN;
+    double anchor = 0, anchorShare = 0;
+    int steps = 0; // rounds in a row that took that slope
 };
 
 // Where the share reaches 1 between the ends of the bracket, guessed from
@@ -27,6 +40,17 @@ double guess(const Bracket& b) {
     const double high = std::log(b.atZone.share), low = std::log(b.atOut.share);
     const double from = std::log(b.zone), to = std::log(b.out);
     return std::exp(from + high / (high - low) * (to - from));
+}
+
+// Where the share reaches 1 by the slope of the last two probes, from
+// the one nearer the edge: two probes tolerance apart see the field's local
+// rate of change far better than the bracket's ends, which may lie metres
+// apart; NaN without such a slope, or where it points out of the bracket.
+double newtonGuess(const Bracket& b) {
+    if (!std::isfinite(b.slope) || b.slope == 0 || b.steps >= kSlopeSteps) return NAN;
+    const double g = b.anchor - std::log(b.anchorShare) / b.slope;
+    const double lo = std::min(b.zone, b.out), hi = std::max(b.zone, b.out);
+    return g > lo && g < hi ? g : NAN;
 }
 
 // The march of one ray.
@@ -157,17 +181,21 @@ std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTas
     // share, two points tolerance apart round the guessed crossing settle
     // it at once if the guess is good; else, and where an end has no share,
     // the bracket is halved.
+    const double settled = tolerance + kRoundingSlack;
     std::vector<std::size_t> open;
     for (std::size_t b = 0; b < brackets.size(); ++b)
-        if (std::abs(brackets[b].zone - brackets[b].out) > tolerance) open.push_back(b);
+        if (std::abs(brackets[b].zone - brackets[b].out) > settled) open.push_back(b);
     std::vector<std::size_t> firstPoint;
     while (!open.empty()) {
         points.clear();
         firstPoint.clear();
         std::vector<std::array<double, 2>> probes(open.size());
+        std::vector<bool> bySlope(open.size());
         for (std::size_t k = 0; k < open.size(); ++k) {
             const Bracket& b = brackets[open[k]];
-            const double g = b.halve ? NAN : guess(b);
+            const double newton = newtonGuess(b);
+            const double g = !std::isnan(newton) ? newton : b.halve ? NAN : guess(b);
+            bySlope[k] = !std::isnan(newton);
             const double width = std::abs(b.out - b.zone), toward = b.out > b.zone ? 1 : -1;
             std::array<double, 2>& at = probes[k];
             if (std::isnan(g)) {
@@ -203,7 +231,23 @@ std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTas
                 }
             }
             b.halve = std::abs(b.out - b.zone) > 0.5 * before;
-            if (std::abs(b.zone - b.out) > tolerance) open[kept++] = open[k];
+            // Two probes on one side give the next guess its slope.
+            const std::size_t first = firstPoint[k];
+            const double r0 = probes[k][0], r1 = probes[k][1];
+            b.slope = NAN;
+            if (!std::isnan(r1) && std::abs(b.zone - b.out) > settled) {
+                const ZoneSample &s0 = samples[first], &s1 = samples[first + 1];
+                if (s0.holds && s1.holds && s0.share > 0 && s1.share > 0 &&
+                    inZone(s0) == inZone(s1)) {
+                    b.slope = (std::log(s1.share) - std::log(s0.share)) / (r1 - r0);
+                    // Both in the zone: the second is the bracket's zone end;
+                    // both outside: the first is its other end.
+                    b.anchor = inZone(s0) ? r1 : r0;
+                    b.anchorShare = inZone(s0) ? s1.share : s0.share;
+                    b.steps = bySlope[k] ? b.steps + 1 : 0;
+                }
+            }
+            if (std::abs(b.zone - b.out) > settled) open[kept++] = open[k];
         }
         open.resize(kept);
     }
