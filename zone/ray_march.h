@@ -66,7 +66,7 @@ struct MarchTask {
                      // pass the space earlier samples showed free of the zone
     int wave = 0;    // the tasks of wave 0 march first, then those of 1 ... kWaves - 1
 };
-inline constexpr int kWaves = 4;
+inline constexpr int kWaves = 5;
 
 // m along the ray to the ground, or infinity for a ray that does not go down.
 double groundDistance(const RayLine& line);
