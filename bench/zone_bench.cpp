@@ -98,7 +98,7 @@ void timeZones(const Station& station, const char* what, const FieldOfBand& fiel
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += seconds;
         totalCpu += cpu;
-        std::printf("  %8.3f  %7.2f  %8.2f  %12.2f  %8.2f  %5zu  %6zu  %6.3f  %5.3f\n",
+        std::printf("  %8.3f  %7.2f  %8.3f  %12.3f  %8.3f  %5zu  %6zu  %6.3f  %5.3f\n",
                     band.frequency, z.reach, z.safetyDistance.value, z.horizontalDistance.value,
                     z.lowestHeight.value, z.rays, z.evaluations, seconds, cpu);
     }
