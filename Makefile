@@ -17,6 +17,7 @@ PACKAGES += clang-14 libclang-rt-14-dev # the fuzz targets (clang and libFuzzer)
 PACKAGES += clang-format                # make check: the format of every file
 PACKAGES += libbenchmark-dev nec2c      # the benchmarks, and their yardstick
 PACKAGES += libcairo2-dev               # the field maps
+PACKAGES += fonts-dejavu-core           # the drawings' "sans-serif": DejaVu Sans, with umlauts
 PACKAGES += libtomlplusplus-dev         # kvarn: station files
 PACKAGES += libcli11-dev                # kvarn: the command line
 PACKAGES += nlohmann-json3-dev          # kvarn: summary.json

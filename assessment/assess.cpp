@@ -48,7 +48,7 @@ std::vector<PlaceResult> placesOfBand(const Station& station, const BandFieldMod
 // area and keeps a margin from the boundary; without one, no point of the
 // grid exceeds a limit and none is too close to assess.
 bool bandComplies(const Station& station, const BandResult& b) {
-    if (station.site)
+    if (station.plot())
         return b.zone.problem.empty() && b.area && b.area->inside &&
                (!b.area->margin || *b.area->margin > 0);
     return b.e.percent <= 100 && b.h.percent <= 100 && b.tooClosePoints == 0;
@@ -66,7 +66,7 @@ BandResult assessBand(const Station& station, std::size_t index, const GridAxes&
     outputs.bandBegins(result);
 
     const ModelMaker& makeModel = options.model ? options.model : bandModel;
-    const std::unique_ptr<BandFieldModel> model = makeModel(station, band, outputs.reports());
+    std::unique_ptr<BandFieldModel> model = makeModel(station, band, outputs.reports());
     result.feed = model->feed();
     PeakSink peaks(result);
     MapSink map(result, axes, station.grid.step, station.corners);
@@ -97,6 +97,7 @@ BandResult assessBand(const Station& station, std::size_t index, const GridAxes&
     // A point the model cannot assess may be over the limits: it counts so.
     result.complies = bandComplies(station, result);
     outputs.bandEnds(result);
+    if (options.keepModel) options.keepModel(index, std::move(model));
     return result;
 }
 

@@ -43,6 +43,9 @@ struct AssessOptions {
     ModelMaker model;
     // Projects each band's zone for the drawings.
     bool zoneOutlines = false;
+    // Takes each completed band's model (by the band's index) once the band
+    // is done, for what is computed over several bands later; may be empty.
+    std::function<void(std::size_t band, std::unique_ptr<BandFieldModel> model)> keepModel;
 };
 
 Assessment assessStation(const Station& station, const AssessOptions& options,

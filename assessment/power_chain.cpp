@@ -6,8 +6,11 @@
 namespace kvarn {
 
 double feedPower(const Band& band) {
-    return static_cast<double>(static_cast<long double>(band.power) * band.modeFactor *
-                               powl(10.0L, -static_cast<long double>(band.lossDb) / 10.0L));
+    // A share of 1 multiplies by nothing: the powers of bands without one
+    // stay the same doubles.
+    long double power = static_cast<long double>(band.power) * band.modeFactor;
+    if (band.transmitShare != 1) power *= band.transmitShare;
+    return static_cast<double>(power * powl(10.0L, -static_cast<long double>(band.lossDb) / 10.0L));
 }
 
 double highestCompliantPower(double power, double percent) {

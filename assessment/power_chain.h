@@ -6,7 +6,7 @@
 
 namespace kvarn {
 
-// W at the feed: power * mode_factor * 10^(-loss_db / 10).
+// W at the feed: power * mode_factor * transmit_share * 10^(-loss_db / 10).
 double feedPower(const Band& band);
 
 // The transmitter power at which the largest field would be exactly at its

@@ -29,11 +29,23 @@ ZoneOutlines outlinesOf(const zone::Zone& z, zone::View view, double publicHeigh
 
 BandZone zoneOfBand(const Station& station, const BandFieldModel& model,
                     const ReferenceLevels& limits, bool outlines) {
-    std::vector<zone::Point3> wire;
+    std::vector<Point3> wire;
     for (const CornerPoint& c : station.corners)
         wire.push_back({c.x, c.y, c.z});
     const BandZoneField field(model, limits);
-    const zone::Zone z = zone::findZone(wire, field);
+    return zoneOfField(station, {wire}, field, outlines);
+}
+
+BandZone zoneOfField(const Station& station, const std::vector<std::vector<Point3>>& antennas,
+                     const zone::ZoneField& field, bool outlines) {
+    std::vector<std::vector<zone::Point3>> wires;
+    for (const std::vector<Point3>& antenna : antennas) {
+        wires.emplace_back();
+        for (const Point3& c : antenna)
+            wires.back().push_back({c.x, c.y, c.z});
+    }
+    const zone::Zone z =
+        wires.size() == 1 ? zone::findZone(wires.front(), field) : zone::findZone(wires, field);
     BandZone result;
     ZoneResult& r = result.zone;
     r.problem = z.problem;
@@ -43,16 +55,16 @@ BandZone zoneOfBand(const Station& station, const BandFieldModel& model,
     r.horizontalDistance = extremeOf(z.horizontalDistance);
     r.lowest = extremeOf(z.lowestHeight);
     r.reach = z.reach;
-    const double publicHeight = station.site ? station.site->publicHeight : zone::kPublicHeight;
+    const double publicHeight = station.plot() ? station.plot()->publicHeight : zone::kPublicHeight;
     if (outlines && !z.empty) {
         r.top = outlinesOf(z, zone::View::top, publicHeight);
         r.topBelow = outlinesOf(z, zone::View::topBelow, publicHeight);
         r.alongX = outlinesOf(z, zone::View::alongX, publicHeight);
         r.alongY = outlinesOf(z, zone::View::alongY, publicHeight);
     }
-    if (station.site) {
+    if (station.plot()) {
         std::vector<zone::Point2> boundary;
-        for (const auto& [x, y] : station.site->boundary)
+        for (const auto& [x, y] : station.plot()->boundary)
             boundary.push_back({x, y});
         const zone::AreaCheck check = zone::checkArea(z, boundary, publicHeight);
         AreaResult area;

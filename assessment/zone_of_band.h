@@ -8,6 +8,7 @@
 #include "assessment/band_result.h"
 #include "assessment/field_model.h"
 #include "station/station.h"
+#include "zone/zone_field.h"
 
 namespace kvarn {
 
@@ -22,5 +23,11 @@ struct BandZone {
 // above, along x and along y).
 BandZone zoneOfBand(const Station& station, const BandFieldModel& model,
                     const ReferenceLevels& limits, bool outlines);
+
+// The same for any field around one or more wires (corners in m), the
+// distances from the nearest point of any of them; the station gives the
+// site and its public height.
+BandZone zoneOfField(const Station& station, const std::vector<std::vector<Point3>>& antennas,
+                     const zone::ZoneField& field, bool outlines);
 
 } // namespace kvarn

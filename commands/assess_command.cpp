@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "assessment/assess.h"
+#include "assessment/site_assessment.h"
 #include "base/printable_text.h"
 #include "base/removal_on_signal.h"
 #include "commands/exit_status.h"
@@ -24,6 +25,7 @@
 #include "outputs/report_content.h"
 #include "outputs/result_table.h"
 #include "outputs/site_drawings.h"
+#include "outputs/site_table.h"
 #include "outputs/summary_json.h"
 #include "station/station_reader.h"
 
@@ -67,7 +69,7 @@ void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir
     } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
     for (const auto& f : formats) {
         WrittenFile file;
-        file.name = mapFileName(station.title, bandTag(station, b.index), f.extension);
+        file.name = mapFileName(fileStem(station), bandTag(station, b.index), f.extension);
         file.kind = "map";
         file.frequency = b.band.frequency;
         file.band = b.index + 1;
@@ -76,8 +78,6 @@ void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir
     }
 }
 
-// What is written once every band is done: the maps, the printed report,
-// and last the summary.
 // The zone drawn from above and from the side, for the station and each
 // band, in every format.
 void writeZoneDrawings(const Station& station, const Assessment& assessment, OutputDirectory& dir) {
@@ -88,11 +88,11 @@ void writeZoneDrawings(const Station& station, const Assessment& assessment, Out
     const SitePlan plan = stationPlan(station, assessment);
     for (const auto& f : formats)
         dir.writeWith(
-            {station.title + "_plan." + f.extension, "plan", {}, {}, {}, {}},
+            {fileStem(station) + "_plan." + f.extension, "plan", {}, {}, {}, {}},
             [&](const std::filesystem::path& path) { writeSitePlan(plan, path, f.format); });
     for (const BandResult& b : assessment.bands) {
         if (!b.stop.empty() || !b.zone.problem.empty()) continue;
-        const std::string stem = station.title + "_" + bandTag(station, b.index);
+        const std::string stem = fileStem(station) + "_" + bandTag(station, b.index);
         const SitePlan band = bandPlan(station, b);
         const SideView alongX = bandSideView(station, b, SideAxis::alongX);
         const SideView alongY = bandSideView(station, b, SideAxis::alongY);
@@ -111,22 +111,66 @@ void writeZoneDrawings(const Station& station, const Assessment& assessment, Out
     }
 }
 
-void writeResults(const Station& station, const Assessment& assessment,
-                  const AssessRequest& request, OutputDirectory& dir) {
-    if (!station.places.empty()) {
-        if (request.csv)
-            dir.write({"places.csv", "places", {}, {}, {}, {}}, placesCsv(assessment, kCsv));
-        if (request.csvDe)
-            dir.write({"places_de.csv", "places", {}, {}, {}, {}}, placesCsv(assessment, kCsvDe));
+// Every file of one antenna that is written once its bands are done.
+void writeAntennaFiles(const Station& station, const Assessment& assessment,
+                       const AssessRequest& request, OutputDirectory& dir) {
+    if (!request.maps) return;
+    for (const BandResult& b : assessment.bands)
+        if (b.stop.empty() && station.hasGrid) writeMaps(station, b, dir);
+    writeZoneDrawings(station, assessment, dir);
+}
+
+// The site's zone, of every antenna, from above and from the side.
+void writeSiteDrawings(const Installation& installation, const SiteAssessment& all,
+                       OutputDirectory& dir) {
+    const std::string stem = installation.first().title + "_site";
+    const SitePlan plan = sitePlan(installation, all);
+    const SideView alongX = siteSideView(installation, all, SideAxis::alongX);
+    const SideView alongY = siteSideView(installation, all, SideAxis::alongY);
+    for (const auto& [format, ext] :
+         {std::pair{MapFormat::Png, "png"}, std::pair{MapFormat::Svg, "svg"},
+          std::pair{MapFormat::Pdf, "pdf"}}) {
+        const std::string e = ext;
+        dir.writeWith(
+            {stem + "_plan." + e, "plan", {}, {}, {}, {}},
+            [&](const std::filesystem::path& path) { writeSitePlan(plan, path, format); });
+        dir.writeWith(
+            {stem + "_side_x." + e, "side view", {}, {}, {}, {}},
+            [&](const std::filesystem::path& path) { writeSideView(alongX, path, format); });
+        dir.writeWith(
+            {stem + "_side_y." + e, "side view", {}, {}, {}, {}},
+            [&](const std::filesystem::path& path) { writeSideView(alongY, path, format); });
     }
-    if (request.maps) {
-        for (const BandResult& b : assessment.bands)
-            if (b.stop.empty() && station.hasGrid) writeMaps(station, b, dir);
-        writeZoneDrawings(station, assessment, dir);
+}
+
+// What is written once every band is done: the maps and drawings, the
+// places, the printed report, and last the summary.
+void writeResults(const Installation& installation, const SiteAssessment& all,
+                  const AssessRequest& request, OutputDirectory& dir) {
+    const Station& first = installation.first();
+    if (!first.places.empty()) {
+        if (request.csv)
+            dir.write({"places.csv", "places", {}, {}, {}, {}}, placesCsv(installation, all, kCsv));
+        if (request.csvDe)
+            dir.write({"places_de.csv", "places", {}, {}, {}, {}},
+                      placesCsv(installation, all, kCsvDe));
+    }
+    for (std::size_t k = 0; k < all.antennas.size(); ++k)
+        writeAntennaFiles(installation.antennas[k], all.antennas[k], request, dir);
+    if (request.maps && installation.antennas.size() > 1 && all.site.zone.problem.empty())
+        writeSiteDrawings(installation, all, dir);
+    if (request.maps && all.site.simultaneous && first.hasGrid) {
+        const FieldMap map = siteMap(installation, all);
+        for (const auto& [format, extension] :
+             {std::pair{MapFormat::Png, "png"}, std::pair{MapFormat::Svg, "svg"},
+              std::pair{MapFormat::Pdf, "pdf"}})
+            dir.writeWith(
+                {first.title + "_site_map." + extension, "map", {}, {}, {}, {}},
+                [&](const std::filesystem::path& path) { writeFieldMap(map, path, format); });
     }
     if (request.pdf) {
         const ReportDocument report =
-            reportDocument(station, assessment, {request.stationPath, today()});
+            reportDocument(installation, all, {request.stationPath, today()});
         dir.writeWith({"report.pdf", "document", {}, {}, {}, {}},
                       [&](const std::filesystem::path& path) { writeReportPdf(report, path); });
     }
@@ -135,13 +179,13 @@ void writeResults(const Station& station, const Assessment& assessment,
     if (!dir.failures().empty()) return;
     std::vector<WrittenFile> files = dir.written();
     files.push_back({OutputDirectory::kSummaryName, "summary", {}, {}, {}, {}});
-    dir.write(files.back(), summaryJson(station, assessment, files));
+    dir.write(files.back(), summaryJson(installation, all, files));
 }
 
 // The verdict in one line, for when the files that would hold it failed.
-std::string verdictLine(const Assessment& assessment) {
-    if (assessment.stopped) return "the computation stopped on some band";
-    return assessment.complies ? "every band complies" : "some band does not comply";
+std::string verdictLine(const SiteAssessment& all) {
+    if (all.stopped) return "the computation stopped on some band";
+    return all.complies ? "every band complies" : "some band does not comply";
 }
 
 } // namespace
@@ -152,9 +196,9 @@ int runAssess(const AssessRequest& request) {
     std::signal(SIGXFSZ, SIG_IGN);
     removeFilesOnSignals();
 
-    Station station;
+    Installation installation;
     try {
-        station = readStation(request.stationPath);
+        installation = readInstallation(request.stationPath);
     } catch (const StationError& e) {
         const std::vector<std::string>& faults = e.faults();
         for (std::size_t k = 0; k < faults.size() && k < kFaultsListed; ++k)
@@ -163,6 +207,7 @@ int runAssess(const AssessRequest& request) {
             complain("and " + std::to_string(faults.size() - kFaultsListed) + " more faults");
         return kStatusBadInput;
     }
+    const bool several = installation.antennas.size() > 1;
 
     // Everything that can fail about the output is tried before the
     // computation, which may take minutes.
@@ -178,17 +223,21 @@ int runAssess(const AssessRequest& request) {
     ProgressBar bar(!request.quiet && ::isatty(STDERR_FILENO));
     options.progress = [&bar](long done, long total) { bar.update(done, total); };
     // The points and the report files are written as they are computed.
-    FileOutputs files(station, dir, request.csv, request.csvDe);
-    Assessment assessment = assessStation(station, options, &files);
+    FileOutputs files(dir, request.csv, request.csvDe, several);
+    SiteAssessment all = assessInstallation(installation, options, [&](const Station& antenna) {
+        files.antennaBegins(antenna);
+        return &files;
+    });
     bar.update(1, 1, "writing the files");
     files.finish();
-    titleMaps(assessment, station);
-    writeResults(station, assessment, request, dir);
+    for (std::size_t k = 0; k < all.antennas.size(); ++k)
+        titleMaps(all.antennas[k], installation.antennas[k]);
+    writeResults(installation, all, request, dir);
     bar.finish();
 
     bool outputFailed = !dir.failures().empty();
     if (!request.quiet) {
-        std::fputs(resultTable(station, assessment, colourWanted()).c_str(), stdout);
+        std::fputs(resultText(installation, all, colourWanted()).c_str(), stdout);
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             complain(std::string("cannot write to standard output: ") + std::strerror(errno));
             outputFailed = true;
@@ -197,13 +246,12 @@ int runAssess(const AssessRequest& request) {
     for (const std::string& failure : dir.failures())
         complain(failure);
     if (!dir.failures().empty())
-        complain(
-            "the output in " + request.outDir +
-            " is incomplete (no summary.json); the assessment itself: " + verdictLine(assessment));
+        complain("the output in " + request.outDir +
+                 " is incomplete (no summary.json); the assessment itself: " + verdictLine(all));
 
     if (outputFailed) return kStatusOutputFailed;
-    if (assessment.stopped) return kStatusComputation;
-    return assessment.complies ? kStatusComplies : kStatusExceeds;
+    if (all.stopped) return kStatusComputation;
+    return all.complies ? kStatusComplies : kStatusExceeds;
 }
 
 } // namespace kvarn

@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "drawing/label_place.h"
 #include "drawing/map_cells.h"
 #include "drawing/map_frame.h"
 #include "drawing/map_key.h"
@@ -31,15 +33,26 @@ MapLayout drawFieldMap(cairo_t* cr, const FieldMap& map, const Rect& area) {
     drawCells(cr, map, layout);
     drawTooCloseHatching(cr, map, layout);
     drawLimitContour(cr, map, layout);
-    const std::vector<Rect> taken = drawWire(cr, map, layout);
-    drawMaximum(cr, map, layout, taken);
+    std::vector<Rect> taken = drawWires(cr, map, layout);
+    const std::vector<Rect> maximum = drawMaximum(cr, map, layout, taken);
+    // The antennas' names come after the maximum: its label keeps the place
+    // it has without them, and the names find room around it.
+    if (!map.antennas.empty()) {
+        LabelRoom room{layout.plot, std::move(taken), {}};
+        room.taken.insert(room.taken.end(), maximum.begin(), maximum.end());
+        addWireLines(room, map.corners, layout);
+        for (const AntennaWire& antenna : map.antennas)
+            addWireLines(room, antenna.corners, layout);
+        for (const AntennaWire& antenna : map.antennas)
+            drawWireName(cr, antenna.name, antenna.corners, layout, room);
+    }
     cairo_restore(cr);
 
-    drawAxes(cr, layout);
-    drawScaleBar(cr, layout);
+    drawAxes(cr, layout, map.words, map.words.axisX, map.words.axisY);
+    drawScaleBar(cr, layout, map.words);
     drawTitle(cr, map, layout);
-    drawColourBar(cr, layout);
-    drawLegend(cr, layout);
+    drawColourBar(cr, layout, map.words);
+    drawLegend(cr, layout, map.words);
     cairo_restore(cr);
     return layout;
 }

@@ -27,6 +27,15 @@ PlanOutline zoneOutline(const SideView& view) {
     return outline;
 }
 
+// A wire of the view as the drawing of wires takes it: across for x, up for
+// y (and for the height, which a side view does not print).
+std::vector<WirePoint> viewWire(const std::vector<SidePoint>& corners) {
+    std::vector<WirePoint> wire;
+    for (const SidePoint& p : corners)
+        wire.push_back({p.across, p.up, p.up});
+    return wire;
+}
+
 // The stretches across (in drawing units) where the public height applies:
 // either side of the own plot, or all of the view without one.
 std::vector<std::pair<double, double>> publicStretches(const SideView& view, const MapLayout& l) {
@@ -84,7 +93,8 @@ void drawPublicHeight(cairo_t* cr, const SideView& view, const MapLayout& l, Lab
         room.lines.push_back({from, y, to, y});
     }
     strokePublicHeight(cr, l);
-    const std::string name = "public height " + metresLabel(view.publicHeight);
+    const std::string name = fillPattern(view.words.publicHeight,
+                                         {{"height", shortNumber(view.publicHeight, view.words)}});
     const TextStyle style{0.85 * l.em, false, Align::Left, true};
     const double width = textWidth(cr, name, style);
     for (const auto& [from, to] : stretches)
@@ -128,17 +138,22 @@ PlanLayout drawSideView(cairo_t* cr, const SideView& view, const Rect& area) {
     drawGround(cr, view, l);
     LabelRoom room{l.plot, {}, {{l.plot.x, l.toY(0), l.plot.x + l.plot.width, l.toY(0)}}};
     drawPublicHeight(cr, view, l, room);
-    // The wire in the view's coordinates: across for x, up for y.
-    std::vector<WirePoint> wire;
-    for (const SidePoint& p : view.wire)
-        wire.push_back({p.across, p.up, p.up});
-    std::optional<WirePoint> feed;
-    if (view.feed) feed = WirePoint{view.feed->across, view.feed->up, view.feed->up};
-    const std::vector<Rect> wireBoxes = drawWire(cr, wire, feed, l, false);
-    room.taken.insert(room.taken.end(), wireBoxes.begin(), wireBoxes.end());
-    for (std::size_t i = 1; i < wire.size(); ++i)
-        room.lines.push_back(
-            {l.toX(wire[i - 1].x), l.toY(wire[i - 1].y), l.toX(wire[i].x), l.toY(wire[i].y)});
+    // The wires in the view's coordinates.
+    const std::vector<WirePoint> wire = viewWire(view.wire);
+    std::vector<std::vector<WirePoint>> antennas;
+    for (const SideAntenna& antenna : view.antennas)
+        antennas.push_back(viewWire(antenna.corners));
+    auto drawOne = [&](const std::vector<WirePoint>& corners,
+                       const std::optional<SidePoint>& feed) {
+        const std::optional<WirePoint> at =
+            feed ? std::optional(WirePoint{feed->across, feed->up, feed->up}) : std::nullopt;
+        const std::vector<Rect> boxes = drawWire(cr, corners, at, l, view.words, false);
+        room.taken.insert(room.taken.end(), boxes.begin(), boxes.end());
+        addWireLines(room, corners, l);
+    };
+    drawOne(wire, view.feed);
+    for (std::size_t k = 0; k < antennas.size(); ++k)
+        drawOne(antennas[k], view.antennas[k].feed);
     for (const SidePlace& p : view.places) {
         const double x = l.toX(p.at.across), y = l.toY(p.at.up), r = 0.7 * l.em;
         drawPlaceMark(cr, l, x, y, p.over);
@@ -146,12 +161,15 @@ PlanLayout drawSideView(cairo_t* cr, const SideView& view, const Rect& area) {
     }
     const TextStyle plain{0.85 * l.em, false, Align::Left, true};
     for (const SidePlace& p : view.places)
-        drawLabelBeside(cr, placeLabel(p.name, p.at.up, false, p.over), plain, l.toX(p.at.across),
-                        l.toY(p.at.up), 0.9 * l.em, room);
+        drawLabelBeside(cr, placeLabel(p.name, p.at.up, false, p.over, view.words), plain,
+                        l.toX(p.at.across), l.toY(p.at.up), 0.9 * l.em, room);
+    for (std::size_t k = 0; k < antennas.size(); ++k)
+        drawWireName(cr, view.antennas[k].name, antennas[k], l, room);
     cairo_restore(cr);
 
-    drawAxes(cr, l, view.axis == SideAxis::alongX ? "y (m)" : "x (m)", "z (m)");
-    drawScaleBar(cr, l);
+    const DrawingWords& words = view.words;
+    drawAxes(cr, l, words, view.axis == SideAxis::alongX ? words.axisY : words.axisX, words.axisZ);
+    drawScaleBar(cr, l, words);
     drawTitleLines(cr, view.title, view.subtitle, l);
     drawPlanKey(cr, sideViewKey(view), layout);
     cairo_restore(cr);

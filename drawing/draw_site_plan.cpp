@@ -51,8 +51,9 @@ LabelRoom labelRoom(const SitePlan& plan, const MapLayout& l, std::vector<Rect> 
     auto add = [&](double x0, double y0, double x1, double y1) {
         room.lines.push_back({l.toX(x0), l.toY(y0), l.toX(x1), l.toY(y1)});
     };
-    for (std::size_t i = 1; i < plan.wire.size(); ++i)
-        add(plan.wire[i - 1].x, plan.wire[i - 1].y, plan.wire[i].x, plan.wire[i].y);
+    addWireLines(room, plan.wire, l);
+    for (const AntennaWire& antenna : plan.antennas)
+        addWireLines(room, antenna.corners, l);
     auto addPolygon = [&](const std::vector<PlanPoint>& polygon) {
         for (std::size_t i = 0; i < polygon.size(); ++i) {
             const PlanPoint& a = polygon[i];
@@ -71,19 +72,23 @@ LabelRoom labelRoom(const SitePlan& plan, const MapLayout& l, std::vector<Rect> 
     return room;
 }
 
-// The labels of the margin, the places and the zone that reaches farthest,
-// in that order of importance, each clear of what is labelled before it.
+// The labels of the margin, the places, the antennas and the zone that
+// reaches farthest, in that order of importance, each clear of what is
+// labelled before it.
 void drawLabels(cairo_t* cr, const SitePlan& plan, const MapLayout& l, LabelRoom& room) {
     const TextStyle strong{0.95 * l.em, true, Align::Left, true};
     const TextStyle plain{0.85 * l.em, false, Align::Left, true};
     if (plan.margin) {
         const auto& [zone, edge] = *plan.margin;
-        drawLabelBeside(cr, marginLabel(plan.marginValue), strong, l.toX((zone.x + edge.x) / 2),
-                        l.toY((zone.y + edge.y) / 2), 0.6 * l.em, room);
+        drawLabelBeside(cr, marginLabel(plan.marginValue, plan.words), strong,
+                        l.toX((zone.x + edge.x) / 2), l.toY((zone.y + edge.y) / 2), 0.6 * l.em,
+                        room);
     }
     for (const PlanPlace& p : plan.places)
-        drawLabelBeside(cr, placeLabel(p.name, p.z, true, p.over), plain, l.toX(p.x), l.toY(p.y),
-                        0.9 * l.em, room);
+        drawLabelBeside(cr, placeLabel(p.name, p.z, true, p.over, plan.words), plain, l.toX(p.x),
+                        l.toY(p.y), 0.9 * l.em, room);
+    for (const AntennaWire& antenna : plan.antennas)
+        drawWireName(cr, antenna.name, antenna.corners, l, room);
     if (plan.zones.size() < 2) return;
     for (const PlanZone& zone : plan.zones) {
         if (!zone.largest) continue;
@@ -129,7 +134,11 @@ PlanLayout drawSitePlan(cairo_t* cr, const SitePlan& plan, const Rect& area) {
         const auto& [zone, edge] = *plan.margin;
         drawDimension(cr, l, l.toX(zone.x), l.toY(zone.y), l.toX(edge.x), l.toY(edge.y));
     }
-    std::vector<Rect> taken = drawWire(cr, plan.wire, plan.feed, l);
+    std::vector<Rect> taken = drawWire(cr, plan.wire, plan.feed, l, plan.words);
+    for (const AntennaWire& antenna : plan.antennas) {
+        const std::vector<Rect> boxes = drawWire(cr, antenna.corners, antenna.feed, l, plan.words);
+        taken.insert(taken.end(), boxes.begin(), boxes.end());
+    }
     for (const PlanPlace& p : plan.places) {
         const double x = l.toX(p.x), y = l.toY(p.y), r = 0.7 * l.em;
         drawPlaceMark(cr, l, x, y, p.over);
@@ -139,10 +148,10 @@ PlanLayout drawSitePlan(cairo_t* cr, const SitePlan& plan, const Rect& area) {
     drawLabels(cr, plan, l, room);
     cairo_restore(cr);
 
-    drawAxes(cr, l);
-    drawScaleBar(cr, l);
+    drawAxes(cr, l, plan.words, plan.words.axisX, plan.words.axisY);
+    drawScaleBar(cr, l, plan.words);
     drawTitleLines(cr, plan.title, plan.subtitle, l);
-    drawNorthArrow(cr, l, layout.northX, layout.northY, layout.northRadius, plan.north);
+    drawNorthArrow(cr, l, layout.northX, layout.northY, layout.northRadius, plan.north, plan.words);
     drawPlanKey(cr, sitePlanKey(plan), layout);
     cairo_restore(cr);
     return layout;

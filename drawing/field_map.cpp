@@ -18,6 +18,17 @@ bool evenlySpaced(const std::vector<double>& values, double delta) {
     return true;
 }
 
+bool finite(const WirePoint& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
+// Whether every corner and the feed of a wire are finite.
+bool finiteWire(const std::vector<WirePoint>& corners, const std::optional<WirePoint>& feed) {
+    for (const WirePoint& p : corners)
+        if (!finite(p)) return false;
+    return !feed || finite(*feed);
+}
+
 } // namespace
 
 std::string fieldMapProblem(const FieldMap& map) {
@@ -34,6 +45,10 @@ std::string fieldMapProblem(const FieldMap& map) {
     if (!map.tooClose.empty() && map.tooClose.size() != points)
         return "there are " + std::to_string(map.tooClose.size()) + " too-close marks for " +
                std::to_string(points) + " grid points";
+    if (!finiteWire(map.corners, map.feed)) return "a point of the wire is not a finite number";
+    for (const AntennaWire& antenna : map.antennas)
+        if (!finiteWire(antenna.corners, antenna.feed))
+            return "a point of the antenna \"" + antenna.name + "\" is not a finite number";
     return {};
 }
 

@@ -8,11 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "drawing/drawing_words.h"
+
 namespace kvarn {
 
 // A corner of the antenna wire, in metres.
 struct WirePoint {
     double x = 0, y = 0, z = 0;
+};
+
+// One antenna of a station of several: its wire, corner to corner, where it
+// is fed, and the name the drawing labels it with.
+struct AntennaWire {
+    std::string name;
+    std::vector<WirePoint> corners;
+    std::optional<WirePoint> feed;
 };
 
 struct FieldMap {
@@ -37,6 +47,11 @@ struct FieldMap {
     // points; a value that is not finite means there is none to mark.
     double maxX = 0, maxY = 0, maxPercent = 0;
 
+    // The antennas of a station of several, each drawn like the wire above
+    // and labelled with its name; with them the wire above may be empty.
+    std::vector<AntennaWire> antennas{};
+    DrawingWords words{}; // the words the map prints of its own accord
+
     std::size_t columns() const { return xs.size(); }
     std::size_t rows() const { return ys.size(); }
     bool isTooClose(std::size_t row, std::size_t column) const {
@@ -49,7 +64,8 @@ struct FieldMap {
 
 // What is wrong with the map's grid, or an empty string when it can be drawn:
 // at least one point, a positive step, evenly spaced columns and rows in the
-// stated order, and value arrays of the grid's size.
+// stated order, value arrays of the grid's size, and finite points on the
+// wires.
 std::string fieldMapProblem(const FieldMap& map);
 
 } // namespace kvarn

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cairo.h>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,13 @@ enum class LabelSide { right, above };
 // room's boxes.
 void drawLabelBeside(cairo_t* cr, const std::string& text, const TextStyle& style, double x,
                      double y, double gap, LabelRoom& room, LabelSide first = LabelSide::right);
+
+// The same beside whichever of `points` (x, y) offers the clearest place:
+// each side in the order above at every point before the next side, so the
+// label keeps to the side it prefers and moves along the points for it.
+// Draws nothing without points.
+void drawLabelBesideOneOf(cairo_t* cr, const std::string& text, const TextStyle& style,
+                          std::span<const std::array<double, 2>> points, double gap,
+                          LabelRoom& room, LabelSide first = LabelSide::right);
 
 } // namespace kvarn

@@ -36,8 +36,8 @@ void drawTitleLines(cairo_t* cr, const std::string& title, const std::string& se
              fitted(second, {layout.em}));
 }
 
-void drawAxes(cairo_t* cr, const MapLayout& layout, const std::string& across,
-              const std::string& up) {
+void drawAxes(cairo_t* cr, const MapLayout& layout, const DrawingWords& words,
+              const std::string& across, const std::string& up) {
     const Rect& p = layout.plot;
     const double em = layout.em;
     const double tick = 0.4 * em;
@@ -66,9 +66,10 @@ void drawAxes(cairo_t* cr, const MapLayout& layout, const std::string& across,
     }
     cairo_stroke(cr);
     for (double x : xTicks)
-        drawText(cr, tickLabel(x, xStep), layout.toX(x), p.y + p.height + tick + 1.0 * em, label);
+        drawText(cr, decimalMark(tickLabel(x, xStep), words), layout.toX(x),
+                 p.y + p.height + tick + 1.0 * em, label);
     for (double y : yTicks)
-        drawText(cr, tickLabel(y, yStep), p.x - tick - 0.3 * em,
+        drawText(cr, decimalMark(tickLabel(y, yStep), words), p.x - tick - 0.3 * em,
                  middleBaseline(layout.toY(y), label.size), {label.size, false, Align::Right});
 
     drawText(cr, across, p.x + p.width / 2, p.y + p.height + tick + 2.4 * em,
@@ -81,7 +82,7 @@ void drawAxes(cairo_t* cr, const MapLayout& layout, const std::string& across,
     cairo_restore(cr);
 }
 
-void drawScaleBar(cairo_t* cr, const MapLayout& layout) {
+void drawScaleBar(cairo_t* cr, const MapLayout& layout, const DrawingWords& words) {
     const double em = layout.em;
     const double metres = niceFloor(layout.plot.width / layout.scale / 4);
     const double length = metres * layout.scale;
@@ -98,7 +99,8 @@ void drawScaleBar(cairo_t* cr, const MapLayout& layout) {
     cairo_rectangle(cr, x, y, length, h);
     cairo_stroke(cr);
     cairo_restore(cr);
-    drawText(cr, tickLabel(metres, metres) + " m", x + length + 0.6 * em,
+    const std::string label = decimalMark(tickLabel(metres, metres), words);
+    drawText(cr, fillPattern(words.scaleBar, {{"length", label}}), x + length + 0.6 * em,
              middleBaseline(y + h / 2, em), {em});
 }
 

@@ -4,6 +4,7 @@
 #include <cairo.h>
 #include <string>
 
+#include "drawing/drawing_words.h"
 #include "drawing/field_map.h"
 #include "drawing/map_layout.h"
 
@@ -17,12 +18,12 @@ void drawTitleLines(cairo_t* cr, const std::string& title, const std::string& se
                     const MapLayout& layout);
 
 // The plot's border, ticks with labels in metres on the left and bottom
-// edge, and the axis names.
-void drawAxes(cairo_t* cr, const MapLayout& layout, const std::string& across = "x (m)",
-              const std::string& up = "y (m)");
+// edge, and the axis names `across` and `up`.
+void drawAxes(cairo_t* cr, const MapLayout& layout, const DrawingWords& words,
+              const std::string& across, const std::string& up);
 
 // A bar of a round length, about a quarter of the plot's width, below the
 // x axis.
-void drawScaleBar(cairo_t* cr, const MapLayout& layout);
+void drawScaleBar(cairo_t* cr, const MapLayout& layout, const DrawingWords& words);
 
 } // namespace kvarn

@@ -19,7 +19,7 @@ double barY(const Rect& bar, double percent) {
 
 } // namespace
 
-void drawColourBar(cairo_t* cr, const MapLayout& layout) {
+void drawColourBar(cairo_t* cr, const MapLayout& layout, const DrawingWords& words) {
     const Rect& bar = layout.colourBar;
     const double em = layout.em;
 
@@ -59,14 +59,15 @@ void drawColourBar(cairo_t* cr, const MapLayout& layout) {
     const double labelX = right + 0.8 * em;
     for (double decade = kScaleBottomPercent; decade < kScaleTopPercent * 1.01; decade *= 10) {
         if (decade == kLimitPercent) continue;
-        drawText(cr, std::to_string(static_cast<int>(std::lround(decade))) + " %", labelX,
+        const std::string percent = std::to_string(static_cast<int>(std::lround(decade)));
+        drawText(cr, fillPattern(words.percentTick, {{"percent", percent}}), labelX,
                  middleBaseline(barY(bar, decade), 0.85 * em), {0.85 * em});
     }
-    drawText(cr, "100 % = limit", labelX, middleBaseline(limitY, em), {em, true});
-    drawText(cr, "% of limit", bar.x, bar.y - 0.9 * em, {0.85 * em});
+    drawText(cr, words.limitMark, labelX, middleBaseline(limitY, em), {em, true});
+    drawText(cr, words.colourScale, bar.x, bar.y - 0.9 * em, {0.85 * em});
 }
 
-void drawLegend(cairo_t* cr, const MapLayout& layout) {
+void drawLegend(cairo_t* cr, const MapLayout& layout, const DrawingWords& words) {
     const double em = layout.em;
     const double x = layout.legendX;
     const double textX = x + 2.6 * em;
@@ -78,7 +79,7 @@ void drawLegend(cairo_t* cr, const MapLayout& layout) {
     cairo_move_to(cr, x, y);
     cairo_rel_line_to(cr, 2 * em, 0);
     strokeContourStyle(cr, layout);
-    drawText(cr, "100 % of the limit", textX, middleBaseline(y, text.size), text);
+    drawText(cr, words.limitContour, textX, middleBaseline(y, text.size), text);
 
     y += line;
     cairo_move_to(cr, x, y);
@@ -88,7 +89,7 @@ void drawLegend(cairo_t* cr, const MapLayout& layout) {
     cairo_set_line_width(cr, 0.14 * em);
     cairo_stroke(cr);
     drawCornerDot(cr, layout, x + 2 * em, y);
-    drawText(cr, "wire, corner height", textX, middleBaseline(y, text.size), text);
+    drawText(cr, words.wireWithHeights, textX, middleBaseline(y, text.size), text);
 
     y += line;
     const Rect box{x + 0.2 * em, y - 0.6 * em, 1.6 * em, 1.2 * em};
@@ -98,11 +99,11 @@ void drawLegend(cairo_t* cr, const MapLayout& layout) {
     cairo_fill(cr);
     cairo_rectangle(cr, box.x, box.y, box.width, box.height);
     hatchPath(cr, layout);
-    drawText(cr, "too close to the wire", textX, middleBaseline(y, text.size), text);
+    drawText(cr, words.tooClose, textX, middleBaseline(y, text.size), text);
 
     y += line;
     drawMaximumSymbol(cr, layout, x + em, y);
-    drawText(cr, "highest value", textX, middleBaseline(y, text.size), text);
+    drawText(cr, words.highestValue, textX, middleBaseline(y, text.size), text);
     cairo_restore(cr);
 }
 

@@ -4,12 +4,13 @@
 
 #include <cairo.h>
 
+#include "drawing/drawing_words.h"
 #include "drawing/map_layout.h"
 
 namespace kvarn {
 
-void drawColourBar(cairo_t* cr, const MapLayout& layout);
+void drawColourBar(cairo_t* cr, const MapLayout& layout, const DrawingWords& words);
 
-void drawLegend(cairo_t* cr, const MapLayout& layout);
+void drawLegend(cairo_t* cr, const MapLayout& layout, const DrawingWords& words);
 
 } // namespace kvarn

@@ -1,9 +1,10 @@
 #include "drawing/map_overlays.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "drawing/colour_scale.h"
@@ -19,15 +20,21 @@ namespace {
 constexpr double kFeedHalf = 0.32;
 
 // Whether `r`, with room for the wire's white edge, lies over the wire.
-bool overWire(const Rect& r, const FieldMap& map, const MapLayout& layout) {
+bool overWire(const Rect& r, std::span<const WirePoint> corners, const MapLayout& layout) {
     const double edge = 0.2 * layout.em;
     const Rect wide{r.x - edge, r.y - edge, r.width + 2 * edge, r.height + 2 * edge};
-    for (std::size_t i = 1; i < map.corners.size(); ++i)
-        if (segmentMeetsBox(wide, layout.toX(map.corners[i - 1].x),
-                            layout.toY(map.corners[i - 1].y), layout.toX(map.corners[i].x),
-                            layout.toY(map.corners[i].y)))
+    for (std::size_t i = 1; i < corners.size(); ++i)
+        if (segmentMeetsBox(wide, layout.toX(corners[i - 1].x), layout.toY(corners[i - 1].y),
+                            layout.toX(corners[i].x), layout.toY(corners[i].y)))
             return true;
     return false;
+}
+
+// Whether `r` lies over the map's wire or one of its antennas.
+bool overWires(const Rect& r, const FieldMap& map, const MapLayout& layout) {
+    if (overWire(r, map.corners, layout)) return true;
+    return std::any_of(map.antennas.begin(), map.antennas.end(),
+                       [&](const AntennaWire& a) { return overWire(r, a.corners, layout); });
 }
 
 // Strokes the path twice with round ends, wide in one grey and narrow over
@@ -88,13 +95,19 @@ void drawFeedMark(cairo_t* cr, const MapLayout& layout, double x, double y) {
     cairo_restore(cr);
 }
 
-std::vector<Rect> drawWire(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
-    return drawWire(cr, map.corners, map.feed, layout);
+std::vector<Rect> drawWires(cairo_t* cr, const FieldMap& map, const MapLayout& layout) {
+    std::vector<Rect> taken = drawWire(cr, map.corners, map.feed, layout, map.words);
+    for (const AntennaWire& antenna : map.antennas) {
+        const std::vector<Rect> boxes =
+            drawWire(cr, antenna.corners, antenna.feed, layout, map.words);
+        taken.insert(taken.end(), boxes.begin(), boxes.end());
+    }
+    return taken;
 }
 
 std::vector<Rect> drawWire(cairo_t* cr, std::span<const WirePoint> corners,
                            const std::optional<WirePoint>& feed, const MapLayout& layout,
-                           bool heights) {
+                           const DrawingWords& words, bool heights) {
     std::vector<Rect> taken;
     if (corners.empty()) return taken;
     cairo_save(cr);
@@ -117,7 +130,7 @@ std::vector<Rect> drawWire(cairo_t* cr, std::span<const WirePoint> corners,
             if (std::hypot(layout.toX(corners[j].x) - x, layout.toY(corners[j].y) - y) <
                 0.5 * layout.em)
                 ++below;
-        const std::string label = heightLabel(corners[i].z);
+        const std::string label = heightLabel(corners[i].z, words);
         const double baseline = y - 0.4 * layout.em + below * 1.1 * style.size;
         drawText(cr, label, x + 0.5 * layout.em, baseline, style);
         taken.push_back({x + 0.5 * layout.em, baseline - 0.8 * style.size,
@@ -130,13 +143,46 @@ std::vector<Rect> drawWire(cairo_t* cr, std::span<const WirePoint> corners,
         drawFeedMark(cr, layout, x, y);
         const TextStyle below{0.85 * layout.em, false, Align::Centre, true};
         const double baseline = y + half + 1.1 * below.size;
-        drawText(cr, "feed", x, baseline, below);
-        const double width = textWidth(cr, "feed", below);
+        drawText(cr, words.feed, x, baseline, below);
+        const double width = textWidth(cr, words.feed, below);
         taken.push_back({x - half, y - half, 2 * half, 2 * half});
         taken.push_back({x - width / 2, baseline - 0.8 * below.size, width, below.size});
     }
     cairo_restore(cr);
     return taken;
+}
+
+void addWireLines(LabelRoom& room, std::span<const WirePoint> corners, const MapLayout& layout) {
+    for (std::size_t i = 1; i < corners.size(); ++i)
+        room.lines.push_back({layout.toX(corners[i - 1].x), layout.toY(corners[i - 1].y),
+                              layout.toX(corners[i].x), layout.toY(corners[i].y)});
+}
+
+void drawWireName(cairo_t* cr, const std::string& name, std::span<const WirePoint> corners,
+                  const MapLayout& layout, LabelRoom& room) {
+    if (name.empty() || corners.empty()) return;
+    // The stretches, longest first: a long stretch has room for the name
+    // along it, clear of the corners' labels at its ends. Each offers its
+    // middle, then the points a quarter from either end, where a feed in
+    // the middle leaves room.
+    struct Stretch {
+        double length, x0, y0, x1, y1;
+    };
+    std::vector<Stretch> stretches;
+    for (std::size_t i = 1; i < corners.size(); ++i) {
+        const double x0 = layout.toX(corners[i - 1].x), y0 = layout.toY(corners[i - 1].y);
+        const double x1 = layout.toX(corners[i].x), y1 = layout.toY(corners[i].y);
+        stretches.push_back({std::hypot(x1 - x0, y1 - y0), x0, y0, x1, y1});
+    }
+    std::stable_sort(stretches.begin(), stretches.end(),
+                     [](const Stretch& a, const Stretch& b) { return a.length > b.length; });
+    std::vector<std::array<double, 2>> points;
+    for (const Stretch& s : stretches)
+        for (const double t : {0.5, 0.25, 0.75})
+            points.push_back({s.x0 + t * (s.x1 - s.x0), s.y0 + t * (s.y1 - s.y0)});
+    if (points.empty()) points.push_back({layout.toX(corners[0].x), layout.toY(corners[0].y)});
+    const TextStyle style{0.85 * layout.em, true, Align::Left, true};
+    drawLabelBesideOneOf(cr, name, style, points, 0.6 * layout.em, room, LabelSide::above);
 }
 
 void drawMaximumSymbol(cairo_t* cr, const MapLayout& layout, double x, double y) {
@@ -154,14 +200,14 @@ void drawMaximumSymbol(cairo_t* cr, const MapLayout& layout, double x, double y)
     cairo_stroke(cr);
 }
 
-void drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
-                 const std::vector<Rect>& taken) {
-    if (!std::isfinite(map.maxPercent)) return;
+std::vector<Rect> drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
+                              const std::vector<Rect>& taken) {
+    if (!std::isfinite(map.maxPercent)) return {};
     const double x = layout.toX(map.maxX);
     const double y = layout.toY(map.maxY);
     drawMaximumSymbol(cr, layout, x, y);
 
-    const std::string label = maximumLabel(map.maxPercent);
+    const std::string label = maximumLabel(map.maxPercent, map.words);
     const TextStyle style{layout.em, true, Align::Left, true};
     const double width = textWidth(cr, label, style);
     const double height = style.size;
@@ -183,28 +229,24 @@ void drawMaximum(cairo_t* cr, const FieldMap& map, const MapLayout& layout,
         if (!boxInside(c, layout.plot)) continue;
         const bool onLabel = std::any_of(taken.begin(), taken.end(),
                                          [&](const Rect& t) { return boxesOverlap(c, t); });
-        const int cost = 2 * onLabel + overWire(c, map, layout);
+        const int cost = 2 * onLabel + overWires(c, map, layout);
         if (cost < best) {
             best = cost;
             chosen = &c;
         }
     }
     drawText(cr, label, chosen->x, middleBaseline(chosen->y + height / 2, height), style);
+    const double r = 0.6 * layout.em;
+    return {{x - r, y - r, 2 * r, 2 * r}, *chosen};
 }
 
-std::string maximumLabel(double percent) {
-    char text[48];
-    std::snprintf(text, sizeof text, percent < 9.95 ? "max %.1f %%" : "max %.0f %%", percent);
-    return text;
+std::string maximumLabel(double percent, const DrawingWords& words) {
+    const std::string value = fixedNumber(percent, percent < 9.95 ? 1 : 0, words);
+    return fillPattern(words.maximum, {{"percent", value}});
 }
 
-std::string heightLabel(double z) {
-    // Rounded to centimetres, %g drops the trailing zeros; adding 0 turns a
-    // negative zero into a plain one.
-    const double rounded = std::round(z * 100) / 100 + 0.0;
-    char text[48];
-    std::snprintf(text, sizeof text, "z %.10g m", rounded);
-    return text;
+std::string heightLabel(double z, const DrawingWords& words) {
+    return fillPattern(words.cornerHeight, {{"height", shortNumber(z, words)}});
 }
 
 } // namespace kvarn

@@ -10,8 +10,6 @@ namespace kvarn {
 
 namespace {
 
-constexpr const char* kZoneText = "zone: over a limit\nor not assessable";
-
 // em: the width of a sample, and where the text starts after it.
 constexpr double kSample = 2.0;
 constexpr double kTextFrom = 2.6;
@@ -21,11 +19,26 @@ template <typename Polygons> bool anyPoint(const Polygons& polygons) {
                        [](const auto& polygon) { return !polygon.empty(); });
 }
 
-template <typename Places> void addPlaces(std::vector<KeyEntry>& key, const Places& places) {
+template <typename Places>
+void addPlaces(std::vector<KeyEntry>& key, const Places& places, const DrawingWords& words) {
     if (std::any_of(places.begin(), places.end(), [](const auto& p) { return !p.over; }))
-        key.push_back({PlanMark::place, "place"});
+        key.push_back({PlanMark::place, words.place});
     if (std::any_of(places.begin(), places.end(), [](const auto& p) { return p.over; }))
-        key.push_back({PlanMark::placeOver, "place over a limit"});
+        key.push_back({PlanMark::placeOver, words.placeOver});
+}
+
+// Whether the drawing shows a wire, its own or an antenna's: the key lists
+// the mark once for all of them.
+template <typename Drawing> bool anyWire(const Drawing& d) {
+    return !d.wire.empty() || std::any_of(d.antennas.begin(), d.antennas.end(),
+                                          [](const auto& a) { return !a.corners.empty(); });
+}
+
+// Whether it shows a feed, which is drawn only on a wire.
+template <typename Drawing> bool anyFeed(const Drawing& d) {
+    return (d.feed && !d.wire.empty()) ||
+           std::any_of(d.antennas.begin(), d.antennas.end(),
+                       [](const auto& a) { return a.feed && !a.corners.empty(); });
 }
 
 void drawSample(cairo_t* cr, PlanMark mark, const MapLayout& l, double x, double y) {
@@ -90,43 +103,48 @@ void drawSample(cairo_t* cr, PlanMark mark, const MapLayout& l, double x, double
 } // namespace
 
 std::vector<KeyEntry> sitePlanKey(const SitePlan& plan) {
+    const DrawingWords& words = plan.words;
     std::vector<KeyEntry> key;
-    if (!plan.boundary.empty()) key.push_back({PlanMark::boundary, "own plot's boundary"});
+    if (!plan.boundary.empty()) key.push_back({PlanMark::boundary, words.boundary});
     const auto& zones = plan.zones;
     if (std::any_of(zones.begin(), zones.end(),
                     [](const PlanZone& z) { return anyPoint(z.whole.polygons); }))
-        key.push_back({PlanMark::zone, kZoneText});
+        key.push_back({PlanMark::zone, words.zone});
     if (std::any_of(zones.begin(), zones.end(),
                     [](const PlanZone& z) { return anyPoint(z.belowPublic.polygons); }))
         key.push_back({PlanMark::belowPublic,
-                       "zone below " + metresLabel(plan.publicHeight) + "\n(the public height)"});
+                       fillPattern(words.zoneBelowPublic,
+                                   {{"height", shortNumber(plan.publicHeight, words)}})});
     // With one zone, its solid edge needs no entry of its own.
     if (zones.size() > 1) {
         for (const PlanZone& z : zones)
             if (z.largest)
-                key.push_back({PlanMark::largestZone, "zone reaching farthest:\n" + z.label});
+                key.push_back(
+                    {PlanMark::largestZone, fillPattern(words.largestZone, {{"zone", z.label}})});
         if (std::any_of(zones.begin(), zones.end(), [](const PlanZone& z) { return !z.largest; }))
-            key.push_back({PlanMark::otherZone, "zone of another band"});
+            key.push_back({PlanMark::otherZone, words.otherZone});
     }
-    if (!plan.wire.empty()) key.push_back({PlanMark::wire, "wire, corner height"});
-    if (plan.feed) key.push_back({PlanMark::feed, "feed"});
-    addPlaces(key, plan.places);
+    if (anyWire(plan)) key.push_back({PlanMark::wire, words.wireWithHeights});
+    if (anyFeed(plan)) key.push_back({PlanMark::feed, words.feed});
+    addPlaces(key, plan.places, words);
     if (plan.margin)
-        key.push_back({PlanMark::margin, plan.marginValue < 0
-                                             ? "deepest crossing\nof the boundary"
-                                             : "smallest margin\nto the boundary"});
+        key.push_back({PlanMark::margin,
+                       plan.marginValue < 0 ? words.deepestCrossing : words.smallestMargin});
     return key;
 }
 
 std::vector<KeyEntry> sideViewKey(const SideView& view) {
+    const DrawingWords& words = view.words;
     std::vector<KeyEntry> key;
-    if (anyPoint(view.zone)) key.push_back({PlanMark::zone, kZoneText});
-    key.push_back({PlanMark::publicHeight, "public height " + metresLabel(view.publicHeight) +
-                                               (view.plotExtent ? ",\noutside the own plot" : "")});
-    if (view.plotExtent) key.push_back({PlanMark::plotExtent, "own plot's extent"});
-    if (!view.wire.empty()) key.push_back({PlanMark::wire, "wire"});
-    if (view.feed) key.push_back({PlanMark::feed, "feed"});
-    addPlaces(key, view.places);
+    if (anyPoint(view.zone)) key.push_back({PlanMark::zone, words.zone});
+    const std::string height = shortNumber(view.publicHeight, words);
+    key.push_back({PlanMark::publicHeight,
+                   fillPattern(view.plotExtent ? words.publicHeightOutsidePlot : words.publicHeight,
+                               {{"height", height}})});
+    if (view.plotExtent) key.push_back({PlanMark::plotExtent, words.plotExtent});
+    if (anyWire(view)) key.push_back({PlanMark::wire, words.wire});
+    if (anyFeed(view)) key.push_back({PlanMark::feed, words.feed});
+    addPlaces(key, view.places, words);
     return key;
 }
 

@@ -162,6 +162,11 @@ PlanExtent sitePlanExtent(const SitePlan& plan) {
     for (const WirePoint& p : plan.wire)
         b.add(p.x, p.y);
     if (plan.feed) b.add(plan.feed->x, plan.feed->y);
+    for (const AntennaWire& antenna : plan.antennas) {
+        for (const WirePoint& p : antenna.corners)
+            b.add(p.x, p.y);
+        if (antenna.feed) b.add(antenna.feed->x, antenna.feed->y);
+    }
     for (const PlanZone& zone : plan.zones)
         for (const PlanOutline* outline : {&zone.whole, &zone.belowPublic})
             for (const auto& polygon : outline->polygons)
@@ -190,6 +195,11 @@ PlanExtent sideViewExtent(const SideView& view) {
     for (const SidePoint& p : view.wire)
         across.add(p.across, p.up);
     if (view.feed) across.add(view.feed->across, view.feed->up);
+    for (const SideAntenna& antenna : view.antennas) {
+        for (const SidePoint& p : antenna.corners)
+            across.add(p.across, p.up);
+        if (antenna.feed) across.add(antenna.feed->across, antenna.feed->up);
+    }
     for (const SidePlace& p : view.places)
         across.add(p.at.across, p.at.up);
     if (view.plotExtent) {

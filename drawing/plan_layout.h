@@ -20,7 +20,7 @@ struct PlanExtent {
 PlanExtent sitePlanExtent(const SitePlan& plan);
 
 // The extent of everything in the view, from a strip of ground below 0 m to
-// above the highest of the zone, the wire, the places and the public height.
+// above the highest of the zone, the wires, the places and the public height.
 PlanExtent sideViewExtent(const SideView& view);
 
 struct PlanLayout {

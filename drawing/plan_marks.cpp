@@ -1,11 +1,10 @@
 #include "drawing/plan_marks.h"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
+#include <utility>
 
 #include "drawing/map_cells.h"
-#include "drawing/map_overlays.h"
 #include "drawing/map_text.h"
 
 namespace kvarn {
@@ -19,13 +18,6 @@ void grey(cairo_t* cr, double level) {
 void circle(cairo_t* cr, double x, double y, double r) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * std::numbers::pi);
-}
-
-// A length rounded to `decimals`, plain zero rather than "-0".
-std::string fixed(double metres, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, metres + 0.0);
-    return text;
 }
 
 } // namespace
@@ -155,7 +147,7 @@ void drawDimension(cairo_t* cr, const MapLayout& layout, double x0, double y0, d
 }
 
 void drawNorthArrow(cairo_t* cr, const MapLayout& layout, double x, double y, double radius,
-                    double north) {
+                    double north, const DrawingWords& words) {
     // Clockwise on the page, whose y grows downwards: up is (0, -1).
     const double angle = north * std::numbers::pi / 180;
     const double dx = std::sin(angle), dy = -std::cos(angle); // towards north
@@ -179,28 +171,24 @@ void drawNorthArrow(cairo_t* cr, const MapLayout& layout, double x, double y, do
     cairo_restore(cr);
     const double size = 1.1 * layout.em;
     const double gap = radius + 0.8 * layout.em;
-    drawText(cr, "N", x + dx * gap, middleBaseline(y + dy * gap, size),
+    drawText(cr, words.north, x + dx * gap, middleBaseline(y + dy * gap, size),
              {size, true, Align::Centre});
 }
 
-std::string metresLabel(double metres) {
-    const double rounded = std::round(metres * 100) / 100 + 0.0;
-    char text[48];
-    std::snprintf(text, sizeof text, "%.10g m", rounded);
-    return text;
-}
-
-std::string marginLabel(double metres) {
+std::string marginLabel(double metres, const DrawingWords& words) {
     const double size = std::abs(metres);
-    if (size < 0.005) return metres < 0 ? "crosses the boundary" : "touches the boundary";
-    const std::string value = fixed(size, size < 0.995 ? 2 : 1) + " m";
-    return metres < 0 ? "crosses by " + value : "margin " + value;
+    if (size < 0.005) return metres < 0 ? words.crossesBoundary : words.touchesBoundary;
+    const std::string value = fixedNumber(size, size < 0.995 ? 2 : 1, words);
+    return fillPattern(metres < 0 ? words.crossesBy : words.margin, {{"margin", value}});
 }
 
-std::string placeLabel(const std::string& name, double z, bool height, bool over) {
+std::string placeLabel(const std::string& name, double z, bool height, bool over,
+                       const DrawingWords& words) {
     std::string label = name;
-    if (height) label += ", " + heightLabel(z);
-    if (over) label += ": over a limit";
+    if (height)
+        label =
+            fillPattern(words.placeAtHeight, {{"place", name}, {"height", shortNumber(z, words)}});
+    if (over) label = fillPattern(words.placeOverLimit, {{"place", label}});
     return label;
 }
 

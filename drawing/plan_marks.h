@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/drawing_words.h"
 #include "drawing/map_layout.h"
 #include "drawing/site_plan.h"
 
@@ -54,19 +55,17 @@ void drawDimension(cairo_t* cr, const MapLayout& layout, double x0, double y0, d
 
 // A north arrow centred on (x, y), `radius` from its centre to its tip,
 // turned `north` degrees clockwise from up: a black head, a white tail and
-// an "N" beyond the tip.
+// the words' "N" beyond the tip.
 void drawNorthArrow(cairo_t* cr, const MapLayout& layout, double x, double y, double radius,
-                    double north);
-
-// "3 m", "2.5 m": a length with at most two decimals.
-std::string metresLabel(double metres);
+                    double north, const DrawingWords& words);
 
 // "margin 2.3 m", "crosses by 0.8 m", "touches the boundary": one decimal
 // from 1 m on, two below.
-std::string marginLabel(double metres);
+std::string marginLabel(double metres, const DrawingWords& words);
 
 // A place's name as the drawing labels it: with its height when `height`,
 // and saying so when the field there is over a limit.
-std::string placeLabel(const std::string& name, double z, bool height, bool over);
+std::string placeLabel(const std::string& name, double z, bool height, bool over,
+                       const DrawingWords& words);
 
 } // namespace kvarn

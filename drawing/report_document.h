@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "drawing/drawing_words.h"
 #include "drawing/field_map.h"
 #include "drawing/map_text.h"
 #include "drawing/site_plan.h"
@@ -70,18 +71,31 @@ struct ReportSideView {
     double height = 380;
 };
 
-using ReportBlock = std::variant<ReportHeading, ReportParagraph, ReportBullet, ReportFacts,
-                                 ReportTable, ReportMap, ReportSitePlan, ReportSideView>;
+// The list of the document's parts, as a table: each part that has a title,
+// the page it starts on and the pages it takes, under the headings of the
+// document's words. The pages fill it in; it may stand in any part, also in
+// one it lists.
+struct ReportContents {
+    std::string text{}; // a section heading above the list, "Contents"; empty: none
+};
+
+using ReportBlock =
+    std::variant<ReportHeading, ReportParagraph, ReportBullet, ReportFacts, ReportTable, ReportMap,
+                 ReportSitePlan, ReportSideView, ReportContents>;
 
 // Blocks that start on a new page and flow over as many pages as they need.
 struct ReportPart {
     std::vector<ReportBlock> blocks;
+    std::string title{}; // its row in the list of parts; empty: not listed
 };
 
 struct ReportDocument {
     std::string title;  // the PDF's title
     std::string footer; // printed at the foot of every page, beside "page n of m"
     std::vector<ReportPart> parts;
+    // The foot's page number and the list's headings; the drawings carry
+    // words of their own.
+    DrawingWords words{};
 };
 
 } // namespace kvarn

@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 #include "drawing/cairo_handles.h"
 #include "drawing/report_pages.h"
@@ -29,20 +30,45 @@ void checkDrawings(const ReportDocument& document) {
         }
 }
 
-// The pages the document takes: laid out once on a PDF surface that writes
-// nowhere, so that the text is measured exactly as in the file.
-int countPages(const ReportDocument& document, const PageGeometry& page) {
+bool listsParts(const ReportDocument& document) {
+    for (const ReportPart& part : document.parts)
+        for (const ReportBlock& block : part.blocks)
+            if (std::holds_alternative<ReportContents>(block)) return true;
+    return false;
+}
+
+// A list of parts is laid out with the numbers the pass before found (zeros
+// in the first pass). Wider numbers can make its table shrink to fit the
+// page, which can move a part, so the passes repeat, a few at most, until
+// the pages stay put.
+constexpr int kMostPasses = 4;
+
+ReportPagination paginate(const ReportDocument& document, const PageGeometry& page) {
+    // Laid out on a PDF surface that writes nowhere, so that the text is
+    // measured exactly as in the file.
     Surface surface(cairo_pdf_surface_create_for_stream(nullptr, nullptr, page.width, page.height));
     Context cr(cairo_create(surface.get()));
-    return drawReportPages(cr.get(), document, page, 0, false);
+    ReportPagination found = drawReportPages(cr.get(), document, page, {}, false);
+    if (!listsParts(document)) return found;
+    for (int pass = 1; pass < kMostPasses; ++pass) {
+        const ReportPagination again = drawReportPages(cr.get(), document, page, found, false);
+        if (again == found) break;
+        found = again;
+    }
+    return found;
 }
 
 } // namespace
 
+ReportPagination paginateReport(const ReportDocument& document) {
+    checkDrawings(document);
+    return paginate(document, PageGeometry{});
+}
+
 void writeReportPdf(const ReportDocument& document, const std::filesystem::path& path) {
     checkDrawings(document);
     const PageGeometry page;
-    const int pages = countPages(document, page);
+    const ReportPagination pages = paginate(document, page);
 
     AtomicFile file(path);
     {

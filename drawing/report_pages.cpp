@@ -28,20 +28,23 @@ constexpr double kRowShade = 0.92;
 
 class Flow {
   public:
-    Flow(cairo_t* cr, const ReportDocument& document, const PageGeometry& page, int totalPages,
-         bool drawMaps)
-        : cr_(cr), document_(document), page_(page), total_(totalPages), drawMaps_(drawMaps),
+    Flow(cairo_t* cr, const ReportDocument& document, const PageGeometry& page,
+         const ReportPagination& known, bool drawMaps)
+        : cr_(cr), document_(document), page_(page), known_(known), drawMaps_(drawMaps),
           y_(page.marginTop) {}
 
     void part(const ReportPart& part) {
         if (used_) newPage();
+        const int first = number_;
         for (const ReportBlock& block : part.blocks)
             std::visit([this](const auto& b) { draw(b); }, block);
+        found_.parts.push_back({first, number_ - first + 1});
     }
 
-    int finish() {
+    ReportPagination finish() {
         endPage();
-        return number_;
+        found_.total = number_;
+        return found_;
     }
 
   private:
@@ -72,8 +75,13 @@ class Flow {
         cairo_line_to(cr_, left() + width(), rule);
         cairo_stroke(cr_);
         cairo_restore(cr_);
-        std::string number = "page " + std::to_string(number_);
-        if (total_ > 0) number += " of " + std::to_string(total_);
+        const std::string page = std::to_string(number_);
+        const DrawingWords& words = document_.words;
+        const std::string number =
+            known_.total > 0
+                ? fillPattern(words.pageOfPages,
+                              {{"page", page}, {"pages", std::to_string(known_.total)}})
+                : fillPattern(words.pageNumber, {{"page", page}});
         const TextStyle foot{kFoot};
         const double numberWidth = textWidth(cr_, number, foot);
         const double baseline = rule + 1.6 * kFoot;
@@ -230,11 +238,31 @@ class Flow {
             [&](const Rect& a) { drawSideView(cr_, v.view, a); });
     }
 
+    // The titled parts with the pages the earlier pass found for them, set
+    // as a table under its heading; zeros while they are not known.
+    void draw(const ReportContents& c) {
+        const DrawingWords& words = document_.words;
+        ReportTable table{{words.contentsPart, words.contentsFirstPage, words.contentsPageCount},
+                          {Align::Left, Align::Right, Align::Right},
+                          {}};
+        const auto& parts = document_.parts;
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            if (parts[k].title.empty()) continue;
+            const PartPages at = k < known_.parts.size() ? known_.parts[k] : PartPages{};
+            table.rows.push_back(
+                {{parts[k].title, std::to_string(at.first), std::to_string(at.count)}});
+        }
+        if (table.rows.empty()) return;
+        if (!c.text.empty()) draw(ReportHeading{c.text});
+        draw(table);
+    }
+
     cairo_t* cr_;
     const ReportDocument& document_;
     const PageGeometry& page_;
-    int total_;
+    const ReportPagination& known_;
     bool drawMaps_;
+    ReportPagination found_;
     double y_;
     int number_ = 1;
     bool used_ = false; // something is drawn on this page
@@ -242,9 +270,10 @@ class Flow {
 
 } // namespace
 
-int drawReportPages(cairo_t* cr, const ReportDocument& document, const PageGeometry& page,
-                    int totalPages, bool drawMaps) {
-    Flow flow(cr, document, page, totalPages, drawMaps);
+ReportPagination drawReportPages(cairo_t* cr, const ReportDocument& document,
+                                 const PageGeometry& page, const ReportPagination& known,
+                                 bool drawMaps) {
+    Flow flow(cr, document, page, known, drawMaps);
     for (const ReportPart& part : document.parts)
         flow.part(part);
     return flow.finish();

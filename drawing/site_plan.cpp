@@ -37,6 +37,9 @@ std::string sitePlanProblem(const SitePlan& plan) {
     if (!std::isfinite(plan.north)) return "the direction of north is not a finite number";
     if (!allFinite(plan.wire) || (plan.feed && !finite(*plan.feed)))
         return "a point of the wire is not a finite number";
+    for (const AntennaWire& antenna : plan.antennas)
+        if (!allFinite(antenna.corners) || (antenna.feed && !finite(*antenna.feed)))
+            return "a point of the antenna \"" + antenna.name + "\" is not a finite number";
     for (const PlanZone& zone : plan.zones)
         if (!allFinite(zone.whole) || !allFinite(zone.belowPublic))
             return "a point of the zone \"" + zone.label + "\" is not a finite number";
@@ -54,6 +57,9 @@ std::string sideViewProblem(const SideView& view) {
         if (!allFinite(polygon)) return "a point of the zone is not a finite number";
     if (!allFinite(view.wire) || (view.feed && !finite(*view.feed)))
         return "a point of the wire is not a finite number";
+    for (const SideAntenna& antenna : view.antennas)
+        if (!allFinite(antenna.corners) || (antenna.feed && !finite(*antenna.feed)))
+            return "a point of the antenna \"" + antenna.name + "\" is not a finite number";
     for (const SidePlace& place : view.places)
         if (!finite(place.at))
             return "the place \"" + place.name + "\" is not at finite coordinates";

@@ -57,6 +57,11 @@ struct SitePlan {
     // (or crosses it deepest): the zone point, then the boundary point.
     std::optional<std::pair<PlanPoint, PlanPoint>> margin;
     double marginValue = 0; // m, negative when the zone crosses the boundary
+
+    // The antennas of a station of several, each drawn like the wire above
+    // and labelled with its name; with them the wire above may be empty.
+    std::vector<AntennaWire> antennas{};
+    DrawingWords words{}; // the words the plan prints of its own accord
 };
 
 // Which way a side view looks.
@@ -69,6 +74,14 @@ enum class SideAxis {
 // height, in metres.
 struct SidePoint {
     double across = 0, up = 0;
+};
+
+// An antenna of a station of several, projected like the wire of a side
+// view, and its name.
+struct SideAntenna {
+    std::string name;
+    std::vector<SidePoint> corners;
+    std::optional<SidePoint> feed;
 };
 
 struct SidePlace {
@@ -93,6 +106,11 @@ struct SideView {
     // so the public height applies across the whole view.
     std::optional<std::pair<double, double>> plotExtent;
     double publicHeight = 3; // m
+
+    // The antennas of a station of several, each drawn like the wire above
+    // and labelled with its name; with them the wire above may be empty.
+    std::vector<SideAntenna> antennas{};
+    DrawingWords words{}; // the words the view prints of its own accord
 };
 
 // What keeps the plan or the view from being drawn (a coordinate or a height

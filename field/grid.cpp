@@ -34,6 +34,9 @@ bool gridAdvances(const Grid& grid) {
 
 GridAxes layGrid(const Grid& grid) {
     GridAxes axes;
+    // A grid whose step does not move its coordinates has no axes to lay:
+    // the loops below would never end.
+    if (!gridAdvances(grid)) return axes;
     for (double x = grid.xanf; columnLaid(grid, x); x = x + grid.step)
         axes.xs.push_back(x);
     for (double y = grid.yend; rowLaid(grid, y); y = y - grid.step)

@@ -50,8 +50,9 @@ struct GridAxes {
     std::size_t points() const { return xs.size() * ys.size(); }
 };
 
-// Lays the grid (step above 0, a grid that advances; for grids of a size
-// that can be scanned: estimate a grid from its ranges first).
+// Lays the grid (for grids of a size that can be scanned: estimate a grid
+// from its ranges first). A grid that does not advance, such as the empty
+// grid of a station without one, has no axes.
 GridAxes layGrid(const Grid& grid);
 
 } // namespace kvarn

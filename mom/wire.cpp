@@ -142,6 +142,7 @@ Segmentation segmentWire(const WireSpec& spec) {
         }
     }
     if (w.closed) corners.back() = corners.front();
+    w.pieceSegments = counts;
 
     for (std::size_t p = 0; p + 1 < corners.size(); ++p) {
         const Vec3 a = corners[p], b = corners[p + 1];

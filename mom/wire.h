@@ -46,12 +46,13 @@ inline constexpr int kGroundEnd =
 
 struct Segments {
     std::vector<Segment> segments; // in order along the wire
-    std::vector<int> before;     // per segment: the segment its start joins, kFreeEnd or kGroundEnd
-    std::vector<int> after;      // per segment: the segment its end joins, kFreeEnd or kGroundEnd
-    std::size_t feedSegment = 0; // index of the segment that carries the source
-    double radius = 0;           // m, of the wire
-    double wavelength = 0;       // m
-    double length = 0;           // m, of the whole wire
+    std::vector<int> before; // per segment: the segment its start joins, kFreeEnd or kGroundEnd
+    std::vector<int> after;  // per segment: the segment its end joins, kFreeEnd or kGroundEnd
+    std::vector<std::size_t> pieceSegments; // per straight piece, corner to corner: its segments
+    std::size_t feedSegment = 0;            // index of the segment that carries the source
+    double radius = 0;                      // m, of the wire
+    double wavelength = 0;                  // m
+    double length = 0;                      // m, of the whole wire
     Ground ground = Ground::FreeSpace;
     bool closed = false; // the last corner meets the first: a loop, no free ends
 };

@@ -5,9 +5,10 @@
 
 namespace kvarn {
 
-std::string csvHeader(const CsvStyle& style) {
+std::string csvHeader(const CsvStyle& style, bool antenna) {
     std::string row =
         "frequency_MHz,height_m,x_m,y_m,E_V_per_m,H_A_per_m,E_percent,H_percent,flag,band";
+    if (antenna) row += ",antenna";
     for (char& c : row)
         if (c == ',') c = style.separator;
     return row + "\n";
@@ -36,12 +37,10 @@ std::string quoted(const std::string& text) {
 
 } // namespace
 
-std::string placesCsv(const Assessment& assessment, const CsvStyle& style) {
-    std::string out = "place,x_m,y_m,z_m,frequency_MHz,band,E_V_per_m,H_A_per_m,E_percent,"
-                      "H_percent,flag";
-    for (char& c : out)
-        if (c == ',') c = style.separator;
-    out += '\n';
+namespace {
+
+void appendPlaceRows(std::string& out, const Assessment& assessment, const CsvStyle& style,
+                     const std::string* antenna) {
     const char sep = style.separator;
     for (const BandResult& b : assessment.bands) {
         if (!b.stop.empty()) continue;
@@ -56,9 +55,36 @@ std::string placesCsv(const Assessment& assessment, const CsvStyle& style) {
             }
             out += sep;
             out += csvFlag(!p.field.holds, p.over);
+            if (antenna) out += sep + quoted(*antenna);
             out += '\n';
         }
     }
+}
+
+std::string placesHeader(const CsvStyle& style, bool antenna) {
+    std::string out = "place,x_m,y_m,z_m,frequency_MHz,band,E_V_per_m,H_A_per_m,E_percent,"
+                      "H_percent,flag";
+    if (antenna) out += ",antenna";
+    for (char& c : out)
+        if (c == ',') c = style.separator;
+    return out + '\n';
+}
+
+} // namespace
+
+std::string placesCsv(const Assessment& assessment, const CsvStyle& style) {
+    std::string out = placesHeader(style, false);
+    appendPlaceRows(out, assessment, style, nullptr);
+    return out;
+}
+
+std::string placesCsv(const Installation& installation, const SiteAssessment& all,
+                      const CsvStyle& style) {
+    const bool several = installation.antennas.size() > 1;
+    std::string out = placesHeader(style, several);
+    for (std::size_t k = 0; k < all.antennas.size(); ++k)
+        appendPlaceRows(out, all.antennas[k], style,
+                        several ? &installation.antennas[k].antennaName : nullptr);
     return out;
 }
 
@@ -82,6 +108,10 @@ void CsvRowSink::point(const PlanePoint& p) {
     row_ += csvFlag(tooClose, shares.over());
     row_ += sep;
     row_ += std::to_string(band_->index + 1);
+    if (antennaColumn_) {
+        row_ += sep;
+        row_ += quoted(antenna_);
+    }
     row_ += '\n';
     out_.put(row_);
 }

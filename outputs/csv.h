@@ -9,6 +9,7 @@
 
 #include "assessment/band_result.h"
 #include "assessment/field_model.h"
+#include "assessment/site_assessment.h"
 #include "base/text_stream.h"
 
 namespace kvarn {
@@ -20,8 +21,9 @@ struct CsvStyle {
 inline constexpr CsvStyle kCsv{',', '.'};
 inline constexpr CsvStyle kCsvDe{';', ','};
 
-// The header row, with its line end.
-std::string csvHeader(const CsvStyle& style);
+// The header row, with its line end; with `antenna` a last column names the
+// antenna of a station of several.
+std::string csvHeader(const CsvStyle& style, bool antenna = false);
 
 // A number in the fewest digits that read back as the same double.
 std::string csvNumber(double v, const CsvStyle& style);
@@ -34,13 +36,18 @@ std::string_view csvFlag(bool tooclose, bool over);
 // "place,x_m,y_m,z_m,frequency_MHz,band,E_V_per_m,H_A_per_m,E_percent,
 // H_percent,flag", the name quoted.
 std::string placesCsv(const Assessment& assessment, const CsvStyle& style);
+// Of every antenna of a station; with several, the antenna's name last.
+std::string placesCsv(const Installation& installation, const SiteAssessment& all,
+                      const CsvStyle& style);
 
 // The rows of a band's points, written as the planes are computed.
 class CsvRowSink : public PlaneSink {
   public:
-    CsvRowSink(TextStream& out, const CsvStyle& style) : out_(out), style_(style) {}
+    CsvRowSink(TextStream& out, const CsvStyle& style, bool antennaColumn = false)
+        : out_(out), style_(style), antennaColumn_(antennaColumn) {}
 
-    // The band whose points follow.
+    // The antenna whose bands follow, and the band whose points follow.
+    void antennaBegins(const std::string& name) { antenna_ = name; }
     void bandBegins(const BandResult& band) { band_ = &band; }
     void planeBegins(double height) override { height_ = height; }
     void point(const PlanePoint& p) override;
@@ -48,6 +55,8 @@ class CsvRowSink : public PlaneSink {
   private:
     TextStream& out_;
     CsvStyle style_;
+    bool antennaColumn_;
+    std::string antenna_;
     const BandResult* band_ = nullptr;
     double height_ = 0;
     std::string row_;

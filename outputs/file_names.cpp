@@ -4,6 +4,21 @@
 
 namespace kvarn {
 
+std::string fileStem(const Station& antenna) {
+    if (antenna.antennaName.empty()) return antenna.title;
+    std::string name;
+    for (unsigned char c : antenna.antennaName) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_';
+        // A character of several bytes becomes one '_'.
+        if (plain)
+            name += static_cast<char>(c);
+        else if ((c & 0xc0) != 0x80)
+            name += '_';
+    }
+    return antenna.title + "_" + name;
+}
+
 std::string bandTag(const Station& station, std::size_t bandIndex) {
     const double f = station.bands[bandIndex].frequency;
     const std::string tag = shortestNumber(f) + "MHz";

@@ -9,6 +9,11 @@
 
 namespace kvarn {
 
+// The stem of an antenna's files: the station's title, and for a named
+// antenna of a station of several, its name with every character but
+// letters, digits, '-', '.' and '_' made '_' ("antenne_Dipol_80m").
+std::string fileStem(const Station& antenna);
+
 // What tells a band's files apart: "3.65MHz", or "7.1MHz_band2" (its number
 // in the station file) when another band has the same frequency.
 std::string bandTag(const Station& station, std::size_t bandIndex);

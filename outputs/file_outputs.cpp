@@ -4,8 +4,8 @@
 
 namespace kvarn {
 
-FileOutputs::FileOutputs(const Station& station, OutputDirectory& dir, bool csv, bool csvDe)
-    : station_(station), dir_(dir) {
+FileOutputs::FileOutputs(OutputDirectory& dir, bool csv, bool csvDe, bool severalAntennas)
+    : dir_(dir) {
     const std::pair<bool, std::pair<const char*, CsvStyle>> asked[] = {
         {csv, {"points.csv", kCsv}}, {csvDe, {"points_de.csv", kCsvDe}}};
     for (const auto& [wanted, form] : asked) {
@@ -15,10 +15,16 @@ FileOutputs::FileOutputs(const Station& station, OutputDirectory& dir, bool csv,
         f.file = dir_.begin(f.name);
         if (!f.file) continue;
         f.stream = std::make_unique<AtomicFileStream>(*f.file);
-        f.rows = std::make_unique<CsvRowSink>(*f.stream, form.second);
-        f.stream->put(csvHeader(form.second));
+        f.rows = std::make_unique<CsvRowSink>(*f.stream, form.second, severalAntennas);
+        f.stream->put(csvHeader(form.second, severalAntennas));
         csv_.push_back(std::move(f));
     }
+}
+
+void FileOutputs::antennaBegins(const Station& antenna) {
+    station_ = &antenna;
+    for (PointsFile& f : csv_)
+        f.rows->antennaBegins(antenna.antennaName);
 }
 
 void FileOutputs::bandBegins(const BandResult& band) {
@@ -32,7 +38,7 @@ void FileOutputs::bandBegins(const BandResult& band) {
 
 TextStream& FileOutputs::open(double height, char mode) {
     Report& r = reports_[{height, mode}];
-    r.name = reportFileName(station_.title, bandTag(station_, band_->index), height, mode);
+    r.name = reportFileName(fileStem(*station_), bandTag(*station_, band_->index), height, mode);
     r.file = dir_.begin(r.name);
     if (!r.file) return discard_;
     r.stream = std::make_unique<AtomicFileStream>(*r.file);
@@ -62,7 +68,7 @@ void FileOutputs::bandStopped(const BandResult&) {
 
 void FileOutputs::bandEnds(const BandResult& band) {
     // In the order of heights, then modes: the order they are listed in.
-    for (double height : station_.heights)
+    for (double height : station_->heights)
         for (char mode : std::string_view(kModeLetters)) {
             const auto r = reports_.find({height, mode});
             if (r == reports_.end() || !r->second.file) continue;

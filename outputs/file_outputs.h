@@ -17,8 +17,12 @@ namespace kvarn {
 
 class FileOutputs : public AssessmentOutputs, private ReportStreams, private PlaneSink {
   public:
-    // Opens points.csv and points_de.csv as asked.
-    FileOutputs(const Station& station, OutputDirectory& dir, bool csv, bool csvDe);
+    // Opens points.csv and points_de.csv as asked; with several antennas
+    // their rows name the antenna in a last column.
+    FileOutputs(OutputDirectory& dir, bool csv, bool csvDe, bool severalAntennas);
+
+    // The antenna whose bands follow.
+    void antennaBegins(const Station& antenna);
 
     void bandBegins(const BandResult& band) override;
     PlaneSink* points() override { return csv_.empty() ? nullptr : this; }
@@ -56,7 +60,7 @@ class FileOutputs : public AssessmentOutputs, private ReportStreams, private Pla
         void put(std::string_view) override {}
     };
 
-    const Station& station_;
+    const Station* station_ = nullptr;
     OutputDirectory& dir_;
     std::vector<PointsFile> csv_;
     const BandResult* band_ = nullptr;

@@ -1,5 +1,9 @@
 #include "outputs/map_titles.h"
 
+#include <algorithm>
+
+#include "outputs/report_wording.h"
+
 #include <cstdio>
 
 #include "outputs/result_table.h"
@@ -24,12 +28,6 @@ constexpr AmateurBand kBands[] = {
     {50.0, 54.0, "6 m"},        {69.9, 70.5, "4 m"},     {144.0, 148.0, "2 m"},
 };
 
-std::string frequencyText(double frequency) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.3f MHz", frequency);
-    return buffer;
-}
-
 } // namespace
 
 std::string amateurBand(double frequency) {
@@ -38,30 +36,58 @@ std::string amateurBand(double frequency) {
     return "";
 }
 
-std::string bandHeading(double frequency) {
+std::string bandNameIn(const std::string& band, Language language) {
+    const ReportWording& r = reportWordingFor(language);
+    std::string name = band;
+    // "80 m band", "80-m-Band".
+    if (language == Language::de) std::replace(name.begin(), name.end(), ' ', '-');
+    return Wording::fill(r.bandName, {name});
+}
+
+std::string bandHeading(double frequency, Language language) {
     const std::string band = amateurBand(frequency);
-    return (band.empty() ? "" : band + " band: ") + frequencyText(frequency);
+    const std::string mhz = wordingFor(language).number("%.3f MHz", frequency);
+    return band.empty() ? mhz : bandNameIn(band, language) + ": " + mhz;
 }
 
-std::string mapTitle(double frequency, double feedPower) {
-    return bandHeading(frequency) + ", " + powerText(feedPower) + " at the feed";
+std::string mapTitle(double frequency, double feedPower, Language language) {
+    return bandHeading(frequency, language) + ", " +
+           Wording::fill(reportWordingFor(language).atTheFeed,
+                         {powerText(feedPower, wordingFor(language))});
 }
 
-std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels) {
-    char values[64];
-    std::snprintf(values, sizeof values, "E %.1f V/m, H %.3f A/m", levels.e, levels.h);
-    return "Limits: " + std::string(limitSetTitle(set)) + ": " + values;
+std::string mapLimitLine(LimitSet set, const ReferenceLevels& levels, Language language) {
+    const Wording& w = wordingFor(language);
+    return Wording::fill(
+        reportWordingFor(language).limitsLine,
+        {limitSetTitleIn(set, w), w.number("E %.1f V/m, H %.3f A/m", levels.e, levels.h)});
 }
 
 void titleMaps(Assessment& assessment, const Station& station) {
+    const Wording& w = wordingFor(station.language);
     for (BandResult& b : assessment.bands) {
-        b.map.title = mapTitle(b.band.frequency, b.feedPower) + ", " + modelAndGround(station);
-        b.map.limitLine = mapLimitLine(station.limits, b.limits);
+        b.map.title = mapTitle(b.band.frequency, b.feedPower, station.language) + ", " +
+                      modelAndGroundIn(station, w);
+        b.map.limitLine = mapLimitLine(station.limits, b.limits, station.language);
         if (!isExact(station.model)) {
             const CornerPoint feed = feedPoint(station);
             b.map.feed = WirePoint{feed.x, feed.y, feed.z};
         }
     }
+}
+
+FieldMap siteMap(const Installation& installation, const SiteAssessment& all) {
+    const Station& first = installation.first();
+    const ReportWording& r = reportWordingFor(first.language);
+    FieldMap map = all.site.map;
+    map.title = Wording::fill(r.siteMapTitle, {std::to_string(installation.antennas.size())});
+    map.limitLine =
+        Wording::fill(r.siteMapLimits, {limitSetTitleIn(first.limits, wordingFor(first.language))});
+    // The first antenna's wire is the map's; the others are drawn too.
+    map.corners.clear();
+    for (const CornerPoint& c : first.corners)
+        map.corners.push_back({c.x, c.y, c.z});
+    return map;
 }
 
 } // namespace kvarn

@@ -9,5 +9,7 @@
 namespace kvarn {
 
 std::string modelStatement(const Station& station);
+// In the given language rather than the station's.
+std::string modelStatement(const Station& station, Language language);
 
 } // namespace kvarn

@@ -5,166 +5,182 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 
 namespace kvarn {
 
 namespace {
 
-std::string format(const char* pattern, double v) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, pattern, v);
-    return buffer;
-}
-
+// Right-aligned in `width` characters as a terminal shows them.
 std::string padded(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    const std::size_t shown = printedWidth(text);
+    return shown >= width ? text : std::string(width - shown, ' ') + text;
 }
 
 constexpr std::string_view kGreen = "\x1b[32m"; // complies
 constexpr std::string_view kRed = "\x1b[1;31m"; // exceeds
 constexpr std::string_view kPlain = "\x1b[0m";
 
+// The columns' widths: the English table's, or wider where a heading needs.
+template <std::size_t N>
+std::array<std::size_t, N> widthsFor(const std::array<std::string, N>& headings,
+                                     const std::array<std::size_t, N>& least) {
+    std::array<std::size_t, N> widths = least;
+    for (std::size_t k = 0; k < N; ++k)
+        widths[k] = std::max(widths[k], printedWidth(headings[k]));
+    return widths;
+}
+
+// Rows of right-aligned cells under their headings, one blank between.
+template <std::size_t N>
+void appendTable(std::string& out, const std::array<std::string, N>& headings,
+                 const std::array<std::size_t, N>& least,
+                 const std::vector<std::array<std::string, N>>& rows, std::size_t columns = N) {
+    const std::array<std::size_t, N> widths = widthsFor(headings, least);
+    for (std::size_t k = 0; k < columns; ++k)
+        out += padded(headings[k], widths[k]) + (k + 1 < columns ? " " : "\n");
+    for (const std::array<std::string, N>& row : rows)
+        for (std::size_t k = 0; k < columns; ++k)
+            out += padded(row[k], widths[k]) + (k + 1 < columns ? " " : "\n");
+}
+
+std::string frequencyText(const Wording& w, double frequency) {
+    return w.number("%.3f MHz", frequency);
+}
+
 } // namespace
 
-std::string powerText(double watts) {
-    if (std::isinf(watts)) return "unlimited";
+std::string powerText(double watts, const Wording& w) {
+    if (std::isinf(watts)) return std::string(w.unlimited);
     if (std::isnan(watts)) return "-";
     const PowerFormat f = powerFormat(watts);
-    char text[64];
-    if (f.kilowatts)
-        std::snprintf(text, sizeof text, "%.*f kW", f.decimals, watts / 1000);
-    else
-        std::snprintf(text, sizeof text, "%.*f W", f.decimals, watts);
-    return text;
+    return f.kilowatts ? w.number("%.*f kW", f.decimals, watts / 1000)
+                       : w.number("%.*f W", f.decimals, watts);
 }
 
-std::string verdictWord(const BandResult& b) {
-    if (!b.stop.empty()) return "stopped";
-    if (b.complies) return "complies";
-    if (b.area) return b.zone.problem.empty() ? "LEAVES AREA" : "NO ZONE";
-    return b.onlyTooClose() ? "TOO CLOSE" : "EXCEEDS";
+std::string verdictWord(const BandResult& b, const Wording& w) {
+    if (!b.stop.empty()) return std::string(w.stopped);
+    if (b.complies) return std::string(w.complies);
+    if (b.area) return std::string(b.zone.problem.empty() ? w.leavesArea : w.noZone);
+    return std::string(b.onlyTooClose() ? w.tooClose : w.exceeds);
 }
 
-const std::array<const char*, kResultColumns> kResultHeadings = {
-    "frequency", "at feed", "limit E",   "limit H", "max E",
-    "max H",     "safety",  "max power", "verdict"};
+std::array<std::string, kResultColumns> resultHeadings(const Wording& w) {
+    return {std::string(w.frequency), std::string(w.atFeed),   std::string(w.limitE),
+            std::string(w.limitH),    std::string(w.maxE),     std::string(w.maxH),
+            std::string(w.safety),    std::string(w.maxPower), std::string(w.verdict)};
+}
 
-std::array<std::string, kResultColumns> resultCells(const BandResult& b) {
+std::array<std::string, kResultColumns> resultCells(const BandResult& b, const Wording& w,
+                                                    bool hasGrid) {
     // No point could be assessed: there is no highest field to show.
-    const bool assessed = !(b.tooClosePoints > 0 && std::isnan(b.highestPower));
+    const bool assessed = hasGrid && !(b.tooClosePoints > 0 && std::isnan(b.highestPower));
     return {
-        format("%.3f MHz", b.band.frequency),
-        powerText(b.feedPower),
-        format("%.1f V/m", b.limits.e),
-        format("%.3f A/m", b.limits.h),
-        assessed ? format("%.1f %%", b.e.percent) : "-",
-        assessed ? format("%.1f %%", b.h.percent) : "-",
-        b.zone.problem.empty() ? format("%.1f m", b.zone.safetyDistance.value) : "-",
-        powerText(b.highestPower),
-        verdictWord(b),
+        frequencyText(w, b.band.frequency),
+        powerText(b.feedPower, w),
+        w.number("%.1f V/m", b.limits.e),
+        w.number("%.3f A/m", b.limits.h),
+        assessed ? w.number("%.1f %%", b.e.percent) : "-",
+        assessed ? w.number("%.1f %%", b.h.percent) : "-",
+        b.zone.problem.empty() ? w.number("%.1f m", b.zone.safetyDistance.value) : "-",
+        hasGrid ? powerText(b.highestPower, w) : "-",
+        verdictWord(b, w),
     };
 }
 
 std::string safetyDistanceLine(const Station& station, const Assessment& assessment) {
-    std::string line = "Overall safety distance: " + format("%.2f m", assessment.safetyDistance) +
-                       " from the antenna in any direction; seen from above " +
-                       format("%.2f m", assessment.horizontalDistance) + " from the wire";
+    const Wording& w = wordingFor(station.language);
+    std::string line = w.fill(w.distanceLine, {w.number("%.2f m", assessment.safetyDistance),
+                                               w.number("%.2f m", assessment.horizontalDistance)});
     if (assessment.lowest)
-        line += "; the zone reaches down to " + format("%.2f m", *assessment.lowest) +
-                " above the ground";
+        line += w.fill(w.distanceLowest, {w.number("%.2f m", *assessment.lowest)});
     line += ".";
-    if (isExact(station.model))
-        line += " The exact model cannot assess points within 2.1 m of its elements: its zone is "
-                "never thinner than that.";
+    if (isExact(station.model)) line += w.exactZoneFloor;
     return line;
 }
 
 std::string criterionLine(const Station& station) {
-    if (station.site)
-        return "Criterion: every band's zone lies inside the controllable area (the plot at any "
-               "height, outside it from " +
-               format("%g m", station.site->publicHeight) +
-               " above the ground up) and touches its boundary nowhere.";
-    return "Criterion: no point of the grid exceeds a limit or lies too close to the antenna to "
-           "assess (give a [site] to judge the zone against the controllable area).";
+    const Wording& w = wordingFor(station.language);
+    if (station.plot())
+        return w.fill(w.criterionArea, {w.number("%g m", station.plot()->publicHeight)});
+    return std::string(w.criterionGrid);
 }
 
-const std::array<const char*, kZoneColumns> kZoneHeadings = {
-    "frequency", "safety", "horizontal", "lowest", "inside the area", "margin"};
+std::array<std::string, kZoneColumns> zoneHeadings(const Wording& w) {
+    return {std::string(w.frequency),  std::string(w.safety),        std::string(w.horizontal),
+            std::string(w.lowestWord), std::string(w.insideTheArea), std::string(w.margin)};
+}
 
-std::array<std::string, kZoneColumns> zoneCells(const BandResult& b) {
+std::array<std::string, kZoneColumns> zoneCells(const BandResult& b, const Wording& w) {
     const ZoneResult& z = b.zone;
     const bool known = z.problem.empty() && b.stop.empty();
     std::string inside = "-", margin = "-";
     if (b.area && known) {
-        inside = b.area->inside ? "yes" : "NO";
-        margin = b.area->margin ? format("%.2f m", *b.area->margin) : "no zone below";
+        inside = b.area->inside ? w.yes : w.no;
+        margin = b.area->margin ? w.number("%.2f m", *b.area->margin) : std::string(w.noZoneBelow);
     }
-    return {format("%.3f MHz", b.band.frequency),
-            known ? format("%.2f m", z.safetyDistance.value) : "-",
-            known ? format("%.2f m", z.horizontalDistance.value) : "-",
-            known && !z.empty ? format("%.2f m", z.lowest.value) : "-",
+    return {frequencyText(w, b.band.frequency),
+            known ? w.number("%.2f m", z.safetyDistance.value) : "-",
+            known ? w.number("%.2f m", z.horizontalDistance.value) : "-",
+            known && !z.empty ? w.number("%.2f m", z.lowest.value) : "-",
             inside,
             margin};
 }
 
-std::vector<std::string> bandRemarks(const Assessment& assessment) {
+std::vector<std::string> bandRemarks(const Assessment& assessment, const Wording& w) {
     std::vector<std::string> remarks;
     for (const BandResult& b : assessment.bands) {
-        const std::string band = format("%.3f MHz", b.band.frequency);
+        const std::string band = frequencyText(w, b.band.frequency);
         if (!b.stop.empty()) {
-            remarks.push_back(band + ": the computation stopped: " + b.stop + ".");
+            remarks.push_back(w.fill(w.remarkStopped, {band, b.stop}));
             continue;
         }
         if (b.tooClosePoints > 0)
-            remarks.push_back(band + ": " + tooCloseText(b.tooClosePoints) +
-                              (std::isnan(b.highestPower)
-                                   ? " No point of the grid could be assessed."
-                                   : " \"max power\" is the power at which the points that "
-                                     "could be assessed reach their limits."));
+            remarks.push_back(band + ": " + tooCloseText(b.tooClosePoints, w) +
+                              std::string(std::isnan(b.highestPower) ? w.remarkNoneAssessed
+                                                                     : w.remarkPowerOfOthers));
         if (!b.zone.problem.empty())
-            remarks.push_back(band + ": the zone could not be searched: " + b.zone.problem + ".");
+            remarks.push_back(w.fill(w.remarkNoZone, {band, b.zone.problem}));
     }
     return remarks;
 }
 
-std::string tooCloseText(long points) {
-    if (points == 1)
-        return "1 point lies too close to the wire for the model, which cannot assess it; it "
-               "counts as over the limits at any power.";
-    return std::to_string(points) +
-           " points lie too close to the wire for the model, which cannot assess them; they "
-           "count as over the limits at any power.";
+std::string tooCloseText(long points, const Wording& w) {
+    if (points == 1) return std::string(w.tooCloseOne);
+    return w.fill(w.tooCloseMany, {std::to_string(points)});
 }
 
-const std::array<const char*, kFeedColumns> kFeedHeadings = {
-    "frequency", "feed impedance", "SWR 50 ohm", "segments", "max current"};
+std::array<std::string, kFeedColumns> feedHeadings(const Wording& w) {
+    return {std::string(w.frequency), std::string(w.feedImpedance), std::string(w.swr50),
+            std::string(w.segments), std::string(w.maxCurrent)};
+}
 
-std::array<std::string, kFeedColumns> feedCells(const BandResult& b) {
+std::array<std::string, kFeedColumns> feedCells(const BandResult& b, const Wording& w) {
     if (!b.feed) return {};
     const FeedFacts& f = *b.feed;
-    return {format("%.3f MHz", b.band.frequency),
-            format("%.1f ", f.resistance) + (f.reactance < 0 ? "- j" : "+ j") +
-                format("%.1f ohm", std::fabs(f.reactance)),
-            f.swr < 100 ? format("%.2f", f.swr) : std::string("above 100"),
-            std::to_string(f.segments), format("%.2f A", f.maxCurrent)};
+    return {frequencyText(w, b.band.frequency),
+            w.number("%.1f ", f.resistance) + (f.reactance < 0 ? "- j" : "+ j") +
+                w.number("%.1f ohm", std::fabs(f.reactance)),
+            f.swr < 100 ? w.number("%.2f", f.swr) : std::string(w.above100),
+            std::to_string(f.segments), w.number("%.2f A", f.maxCurrent)};
 }
 
-const std::array<const char*, kPlaceColumns> kPlaceHeadings = {"place", "frequency", "E", "H",
-                                                               "E %",   "H %",       ""};
+std::array<std::string, kPlaceColumns> placeHeadings(const Wording& w) {
+    return {std::string(w.place), std::string(w.frequency), "E", "H", "E %", "H %", ""};
+}
 
-std::array<std::string, kPlaceColumns> placeCells(const BandResult& b, const PlaceResult& p) {
+std::array<std::string, kPlaceColumns> placeCells(const BandResult& b, const PlaceResult& p,
+                                                  const Wording& w) {
     if (!p.field.holds)
-        return {p.name, format("%.3f MHz", b.band.frequency), "-", "-", "-", "-", "OVER"};
+        return {
+            p.name, frequencyText(w, b.band.frequency), "-", "-", "-", "-", std::string(w.over)};
     return {p.name,
-            format("%.3f MHz", b.band.frequency),
-            format("%.2f V/m", p.field.e),
-            format("%.4f A/m", p.field.h),
-            format("%.1f %%", p.ePercent),
-            format("%.1f %%", p.hPercent),
-            p.over ? "OVER" : "ok"};
+            frequencyText(w, b.band.frequency),
+            w.number("%.2f V/m", p.field.e),
+            w.number("%.4f A/m", p.field.h),
+            w.number("%.1f %%", p.ePercent),
+            w.number("%.1f %%", p.hPercent),
+            std::string(p.over ? w.over : w.ok)};
 }
 
 std::size_t printedWidth(const std::string& text) {
@@ -174,28 +190,43 @@ std::size_t printedWidth(const std::string& text) {
     }));
 }
 
-std::string stationLine(const Station& station) {
-    std::string wire = format(isExact(station.model) ? "%.0f m of wire, " : "%.1f m of wire, ",
-                              station.wireLength) +
-                       std::string(modelTitle(station.model));
+std::string wireLine(const Station& station) {
+    const Wording& w = wordingFor(station.language);
+    std::string wire = w.number(isExact(station.model) ? "%.0f m" : "%.1f m", station.wireLength) +
+                       std::string(w.ofWire) + modelTitleIn(station.model, w);
     if (!isExact(station.model))
-        wire += format(" fed %g m from the first corner, ", station.feed) +
-                format("%g mm wire, ", station.wireDiameterMm) +
-                (station.ground == GroundKind::free ? "in " : "over ") +
-                std::string(groundTitle(station.ground));
+        wire +=
+            w.fill(w.fedAt, {w.number("%g m", station.feed),
+                             w.number("%g mm", station.wireDiameterMm), groundPhrase(station, w)});
     else
-        wire += " in free space";
-    return "Station \"" + station.title + "\": " + wire +
-           "; limits: " + std::string(limitSetTitle(station.limits));
+        wire += w.inFreeSpace;
+    return wire;
+}
+
+std::string stationLine(const Station& station) {
+    const Wording& w = wordingFor(station.language);
+    return w.fill(w.stationLine,
+                  {station.title, wireLine(station), limitSetTitleIn(station.limits, w)});
 }
 
 std::string resultTable(const Station& station, const Assessment& assessment, bool colour) {
-    std::string out = stationLine(station) + "\n\n";
-    const std::size_t widths[kResultColumns] = {11, 10, 10, 11, 8, 8, 9, 11, 9};
+    std::string out = stationLine(station) + "\n\n" + antennaTables(station, assessment, colour);
+    out += "\n" + safetyDistanceLine(station, assessment) + "\n" + criterionLine(station) + "\n";
+    for (const std::string& remark : bandRemarks(assessment, wordingFor(station.language)))
+        out += remark + "\n";
+    return out + resultNotes(station);
+}
+
+std::string antennaTables(const Station& station, const Assessment& assessment, bool colour) {
+    const Wording& w = wordingFor(station.language);
+    std::string out;
+    const std::array<std::string, kResultColumns> headings = resultHeadings(w);
+    const std::array<std::size_t, kResultColumns> widths =
+        widthsFor(headings, {11, 10, 10, 11, 8, 8, 9, 11, 9});
     for (std::size_t k = 0; k < kResultColumns; ++k)
-        out += padded(kResultHeadings[k], widths[k]) + (k + 1 < kResultColumns ? " " : "\n");
+        out += padded(headings[k], widths[k]) + (k + 1 < kResultColumns ? " " : "\n");
     for (const BandResult& b : assessment.bands) {
-        const std::array<std::string, kResultColumns> cells = resultCells(b);
+        const std::array<std::string, kResultColumns> cells = resultCells(b, w, station.hasGrid);
         for (std::size_t k = 0; k + 1 < kResultColumns; ++k)
             out += padded(cells[k], widths[k]) + " ";
         const std::string v = padded(cells.back(), widths[kResultColumns - 1]);
@@ -207,56 +238,51 @@ std::string resultTable(const Station& station, const Assessment& assessment, bo
         out += "\n";
     }
     if (!isExact(station.model)) {
-        const std::size_t feedWidths[kFeedColumns] = {11, 24, 11, 9, 12};
+        std::vector<std::array<std::string, kFeedColumns>> rows;
+        for (const BandResult& b : assessment.bands)
+            if (b.feed) rows.push_back(feedCells(b, w));
         out += "\n";
-        for (std::size_t k = 0; k < kFeedColumns; ++k)
-            out += padded(kFeedHeadings[k], feedWidths[k]) + (k + 1 < kFeedColumns ? " " : "\n");
-        for (const BandResult& b : assessment.bands) {
-            if (!b.feed) continue;
-            const std::array<std::string, kFeedColumns> cells = feedCells(b);
-            for (std::size_t k = 0; k < kFeedColumns; ++k)
-                out += padded(cells[k], feedWidths[k]) + (k + 1 < kFeedColumns ? " " : "\n");
-        }
+        appendTable(out, feedHeadings(w), {11, 24, 11, 9, 12}, rows);
     }
     {
-        const std::size_t zoneWidths[kZoneColumns] = {11, 9, 11, 9, 16, 14};
-        const std::size_t columns = station.site ? kZoneColumns : kZoneColumns - 2;
+        std::vector<std::array<std::string, kZoneColumns>> rows;
+        for (const BandResult& b : assessment.bands)
+            rows.push_back(zoneCells(b, w));
         out += "\n";
-        for (std::size_t k = 0; k < columns; ++k)
-            out += padded(kZoneHeadings[k], zoneWidths[k]) + (k + 1 < columns ? " " : "\n");
-        for (const BandResult& b : assessment.bands) {
-            const std::array<std::string, kZoneColumns> cells = zoneCells(b);
-            for (std::size_t k = 0; k < columns; ++k)
-                out += padded(cells[k], zoneWidths[k]) + (k + 1 < columns ? " " : "\n");
-        }
+        appendTable(out, zoneHeadings(w), {11, 9, 11, 9, 16, 14}, rows,
+                    station.plot() ? kZoneColumns : kZoneColumns - 2);
     }
     if (!station.places.empty()) {
-        out += "\nPlaces:\n";
+        out += "\n" + std::string(w.placesHeading) + ":\n";
         // The names left-aligned, the figures right-aligned.
-        const std::size_t placeWidths[kPlaceColumns] = {40, 11, 11, 11, 8, 8, 5};
+        const std::array<std::string, kPlaceColumns> placeTitles = placeHeadings(w);
+        const std::array<std::size_t, kPlaceColumns> placeWidths =
+            widthsFor(placeTitles, {40, 11, 11, 11, 8, 8, 5});
         const auto name = [&](const std::string& text) {
             const std::size_t width = printedWidth(text);
             return "  " + text +
                    std::string(width < placeWidths[0] ? placeWidths[0] - width : 1, ' ');
         };
-        out += name(kPlaceHeadings[0]);
+        out += name(placeTitles[0]);
         for (std::size_t k = 1; k < kPlaceColumns; ++k)
-            out += " " + padded(kPlaceHeadings[k], placeWidths[k]);
+            out += " " + padded(placeTitles[k], placeWidths[k]);
         out += "\n";
         for (const BandResult& b : assessment.bands)
             for (const PlaceResult& place : b.places) {
-                const std::array<std::string, kPlaceColumns> cells = placeCells(b, place);
+                const std::array<std::string, kPlaceColumns> cells = placeCells(b, place, w);
                 out += name(cells[0]);
                 for (std::size_t k = 1; k < kPlaceColumns; ++k)
                     out += " " + padded(cells[k], placeWidths[k]);
                 out += "\n";
             }
     }
-    out += "\n" + safetyDistanceLine(station, assessment) + "\n";
-    out += criterionLine(station) + "\n";
-    for (const std::string& remark : bandRemarks(assessment))
-        out += remark + "\n";
-    out += std::string(kResultNote) + "\n";
+    return out;
+}
+
+std::string resultNotes(const Station& station) {
+    const Wording& w = wordingFor(station.language);
+    std::string out = std::string(w.resultNote) + "\n";
+    if (station.plot()) out += std::string(w.siteNote) + "\n";
     return out;
 }
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "outputs/drawing_wording.h"
 #include "outputs/map_titles.h"
+#include "outputs/report_wording.h"
 #include "outputs/result_table.h"
 #include "station/model_names.h"
 #include "station/moment_spec.h"
@@ -24,11 +26,14 @@ PlanOutline planOutline(const ZoneOutlines& outlines) {
 
 std::string subtitleOf(const Station& station) {
     // The limit set's title without its explanation in brackets.
-    const std::string limits(limitSetTitle(station.limits));
-    std::string text = "Zone: E or H over the " + limits.substr(0, limits.find(" (")) +
-                       " limits, or not assessable; " + modelAndGround(station);
-    if (station.site)
-        text += "; public height " + shortestNumber(station.site->publicHeight) + " m";
+    const Wording& w = wordingFor(station.language);
+    const ReportWording& r = reportWordingFor(station.language);
+    const std::string limits = limitSetTitleIn(station.limits, w);
+    std::string text = Wording::fill(
+        r.zoneSubtitle, {limits.substr(0, limits.find(" (")), modelAndGroundIn(station, w)});
+    if (station.plot())
+        text += Wording::fill(r.publicHeightPart,
+                              {w.withDecimal(shortestNumber(station.plot()->publicHeight)) + " m"});
     return text;
 }
 
@@ -36,11 +41,12 @@ std::string subtitleOf(const Station& station) {
 SitePlan planOf(const Station& station) {
     SitePlan plan;
     plan.subtitle = subtitleOf(station);
-    if (station.site) {
-        for (const auto& [x, y] : station.site->boundary)
+    plan.words = drawingWordsFor(station.language);
+    if (station.plot()) {
+        for (const auto& [x, y] : station.plot()->boundary)
             plan.boundary.push_back({x, y});
-        plan.publicHeight = station.site->publicHeight;
-        plan.north = station.site->north;
+        plan.publicHeight = station.plot()->publicHeight;
+        plan.north = station.plot()->north;
     }
     for (const CornerPoint& c : station.corners)
         plan.wire.push_back({c.x, c.y, c.z});
@@ -49,6 +55,28 @@ SitePlan planOf(const Station& station) {
         plan.feed = WirePoint{feed.x, feed.y, feed.z};
     }
     return plan;
+}
+
+// The parts of a side view that do not depend on the bands.
+SideView sideViewOf(const Station& station, SideAxis axis) {
+    const bool alongX = axis == SideAxis::alongX;
+    SideView view;
+    view.axis = axis;
+    view.subtitle = subtitleOf(station);
+    view.words = drawingWordsFor(station.language);
+    if (station.plot()) {
+        double low = 0, high = 0;
+        bool first = true;
+        for (const auto& [x, y] : station.plot()->boundary) {
+            const double a = alongX ? y : x;
+            low = first ? a : std::min(low, a);
+            high = first ? a : std::max(high, a);
+            first = false;
+        }
+        view.plotExtent = std::make_pair(low, high);
+        view.publicHeight = station.plot()->publicHeight;
+    }
+    return view;
 }
 
 // A place is over on the plan when it is over on any band shown.
@@ -79,7 +107,7 @@ bool drawn(const BandResult& b) {
 
 SitePlan stationPlan(const Station& station, const Assessment& assessment) {
     SitePlan plan = planOf(station);
-    plan.title = "Site plan: the zones of all bands";
+    plan.title = std::string(reportWordingFor(station.language).planAllBands);
     std::vector<const BandResult*> bands;
     const BandResult* farthest = nullptr;
     const BandResult* closest = nullptr; // to the boundary
@@ -92,8 +120,9 @@ SitePlan stationPlan(const Station& station, const Assessment& assessment) {
             closest = &b;
     }
     for (const BandResult* b : bands)
-        plan.zones.push_back({bandHeading(b->band.frequency), planOutline(b->zone.top),
-                              planOutline(b->zone.topBelow), b == farthest});
+        plan.zones.push_back({bandHeading(b->band.frequency, station.language),
+                              planOutline(b->zone.top), planOutline(b->zone.topBelow),
+                              b == farthest});
     addPlaces(plan, station, bands);
     if (closest) addMargin(plan, *closest);
     return plan;
@@ -101,24 +130,106 @@ SitePlan stationPlan(const Station& station, const Assessment& assessment) {
 
 SitePlan bandPlan(const Station& station, const BandResult& b) {
     SitePlan plan = planOf(station);
-    plan.title = "Site plan: " + bandHeading(b.band.frequency) + ", " + powerText(b.feedPower) +
-                 " at the feed";
+    plan.title = Wording::fill(reportWordingFor(station.language).planBand,
+                               {bandHeading(b.band.frequency, station.language),
+                                powerText(b.feedPower, wordingFor(station.language))});
     if (drawn(b))
-        plan.zones.push_back({bandHeading(b.band.frequency), planOutline(b.zone.top),
-                              planOutline(b.zone.topBelow), true});
+        plan.zones.push_back({bandHeading(b.band.frequency, station.language),
+                              planOutline(b.zone.top), planOutline(b.zone.topBelow), true});
     addPlaces(plan, station, {&b});
     addMargin(plan, b);
     return plan;
 }
 
+namespace {
+
+std::string antennaLabel(const Station& antenna) {
+    return antenna.antennaName.empty() ? antenna.title : antenna.antennaName;
+}
+
+std::optional<WirePoint> feedOf(const Station& antenna) {
+    if (isExact(antenna.model)) return std::nullopt;
+    const CornerPoint feed = feedPoint(antenna);
+    return WirePoint{feed.x, feed.y, feed.z};
+}
+
+} // namespace
+
+SitePlan sitePlan(const Installation& installation, const SiteAssessment& all) {
+    const Station& first = installation.first();
+    SitePlan plan = planOf(first);
+    plan.wire.clear();
+    plan.feed.reset();
+    for (const Station& antenna : installation.antennas) {
+        AntennaWire wire{antennaLabel(antenna), {}, feedOf(antenna)};
+        for (const CornerPoint& c : antenna.corners)
+            wire.corners.push_back({c.x, c.y, c.z});
+        plan.antennas.push_back(wire);
+    }
+    const ReportWording& r = reportWordingFor(first.language);
+    plan.title = std::string(r.sitePlanTitle);
+    const SiteResult& site = all.site;
+    if (site.zone.problem.empty() && !site.zone.empty)
+        plan.zones.push_back({std::string(r.siteZoneLabel), planOutline(site.zone.top),
+                              planOutline(site.zone.topBelow), true});
+    for (const PlaceQuotients& p : site.places)
+        plan.places.push_back({p.name, p.at.x, p.at.y, p.at.z, p.over()});
+    if (site.area && site.area->margin) {
+        plan.margin = std::make_pair(
+            PlanPoint{site.area->zonePoint.first, site.area->zonePoint.second},
+            PlanPoint{site.area->boundaryPoint.first, site.area->boundaryPoint.second});
+        plan.marginValue = *site.area->margin;
+    }
+    return plan;
+}
+
+SideView siteSideView(const Installation& installation, const SiteAssessment& all, SideAxis axis) {
+    const Station& first = installation.first();
+    const bool alongX = axis == SideAxis::alongX;
+    const ReportWording& r = reportWordingFor(first.language);
+    SideView view = sideViewOf(first, axis);
+    view.title =
+        Wording::fill(alongX ? r.sideAlongX : r.sideAlongY, {std::string(r.siteZoneLabel)});
+    view.wire.clear();
+    view.feed.reset();
+    const auto across = [alongX](double x, double y) { return alongX ? y : x; };
+    for (const Station& antenna : installation.antennas) {
+        SideAntenna wire{antennaLabel(antenna), {}, {}};
+        for (const CornerPoint& c : antenna.corners)
+            wire.corners.push_back({across(c.x, c.y), c.z});
+        if (const std::optional<WirePoint> feed = feedOf(antenna))
+            wire.feed = SidePoint{across(feed->x, feed->y), feed->z};
+        view.antennas.push_back(wire);
+    }
+    const SiteResult& site = all.site;
+    if (site.zone.problem.empty())
+        for (const auto& polygon : alongX ? site.zone.alongX : site.zone.alongY) {
+            view.zone.emplace_back();
+            for (const auto& [a, up] : polygon)
+                view.zone.back().push_back({a, up});
+        }
+    for (const PlaceQuotients& p : site.places)
+        view.places.push_back({p.name, {across(p.at.x, p.at.y), p.at.z}, p.over()});
+    return view;
+}
+
+std::vector<ReportBlock> siteDrawingBlocks(const Installation& installation,
+                                           const SiteAssessment& all) {
+    if (installation.antennas.size() == 1) {
+        if (!installation.first().plot()) return {};
+        return {ReportSitePlan{stationPlan(installation.first(), all.antennas.front()), 420}};
+    }
+    return {ReportSitePlan{sitePlan(installation, all), 420},
+            ReportSideView{siteSideView(installation, all, SideAxis::alongX), 300},
+            ReportSideView{siteSideView(installation, all, SideAxis::alongY), 300}};
+}
+
 SideView bandSideView(const Station& station, const BandResult& b, SideAxis axis) {
     const bool alongX = axis == SideAxis::alongX;
-    SideView view;
-    view.axis = axis;
-    view.title =
-        std::string(alongX ? "Side view looking along x: " : "Side view looking along y: ") +
-        bandHeading(b.band.frequency);
-    view.subtitle = subtitleOf(station);
+    SideView view = sideViewOf(station, axis);
+    const ReportWording& r = reportWordingFor(station.language);
+    view.title = Wording::fill(alongX ? r.sideAlongX : r.sideAlongY,
+                               {bandHeading(b.band.frequency, station.language)});
     if (drawn(b))
         for (const auto& polygon : alongX ? b.zone.alongX : b.zone.alongY) {
             view.zone.emplace_back();
@@ -136,18 +247,6 @@ SideView bandSideView(const Station& station, const BandResult& b, SideAxis axis
         const Place& p = station.places[k];
         view.places.push_back(
             {p.name, {across(p.x, p.y), p.z}, k < b.places.size() && b.places[k].over});
-    }
-    if (station.site) {
-        double low = 0, high = 0;
-        bool first = true;
-        for (const auto& [x, y] : station.site->boundary) {
-            const double a = across(x, y);
-            low = first ? a : std::min(low, a);
-            high = first ? a : std::max(high, a);
-            first = false;
-        }
-        view.plotExtent = std::make_pair(low, high);
-        view.publicHeight = station.site->publicHeight;
     }
     return view;
 }

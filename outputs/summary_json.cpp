@@ -35,29 +35,56 @@ Json stationJson(const Station& s) {
     for (char mode : std::string_view(kModeLetters))
         if (hasMode(s.reportModes, mode)) modes.push_back(std::string(1, mode));
     Json bands = Json::array();
-    for (const Band& b : s.bands)
-        bands.push_back({{"frequency_MHz", b.frequency},
-                         {"power_W", b.power},
-                         {"mode_factor", b.modeFactor},
-                         {"loss_dB", b.lossDb}});
-    Json station = {{"title", s.title},
-                    {"model", modelName(s.model)},
-                    {"corners_m", corners},
-                    {"wire_length_m", s.wireLength}};
+    for (const Band& b : s.bands) {
+        Json band = {
+            {"frequency_MHz", b.frequency}, {"power_W", b.power}, {"mode_factor", b.modeFactor}};
+        if (b.transmitShare != 1) band["transmit_share"] = b.transmitShare;
+        band["loss_dB"] = b.lossDb;
+        bands.push_back(band);
+    }
+    Json station = {{"title", s.title}};
+    if (!s.antennaName.empty()) station["antenna"] = s.antennaName;
+    station["model"] = modelName(s.model);
+    station["corners_m"] = corners;
+    station["wire_length_m"] = s.wireLength;
     if (!isExact(s.model)) {
         station["feed_m"] = s.feed;
         station["wire_diameter_mm"] = s.wireDiameterMm;
     }
-    station["ground"] = {{"kind", groundName(s.ground)}, {"title", groundTitle(s.ground)}};
-    const Json rest = {{"modes", modes},
-                       {"grid",
-                        {{"x_m", {s.grid.xanf, s.grid.xend}},
-                         {"y_m", {s.grid.yanf, s.grid.yend}},
-                         {"step_m", s.grid.step},
-                         {"heights_m", s.heights}}},
-                       {"bands", bands}};
-    for (const auto& [key, value] : rest.items())
-        station[key] = value;
+    const GroundKind ground = isExact(s.model) ? GroundKind::free : s.ground;
+    station["ground"] = {{"kind", groundName(ground)}, {"title", groundText(s)}};
+    if (ground == GroundKind::real) {
+        if (!s.soil.name.empty()) station["ground"]["soil"] = s.soil.name;
+        station["ground"]["relative_permittivity"] = s.soil.permittivity;
+        station["ground"]["conductivity_S_per_m"] = s.soil.conductivity;
+    }
+    station["modes"] = modes;
+    if (s.hasGrid)
+        station["grid"] = {{"x_m", {s.grid.xanf, s.grid.xend}},
+                           {"y_m", {s.grid.yanf, s.grid.yend}},
+                           {"step_m", s.grid.step},
+                           {"heights_m", s.heights}};
+    station["bands"] = bands;
+    if (s.site) {
+        Json boundary = Json::array();
+        for (const auto& [x, y] : s.site->boundary)
+            boundary.push_back({x, y});
+        station["site"] = {{"boundary_m", boundary},
+                           {"public_height_m", s.site->publicHeight},
+                           {"north_deg", s.site->north}};
+        for (const auto& [key, text] :
+             {std::pair{"operator", &s.site->operatorName},
+              std::pair{"callsign", &s.site->callsign}, std::pair{"address", &s.site->address}})
+            if (!text->empty()) station["site"][key] = *text;
+        station["site"]["simultaneous"] = s.site->simultaneous;
+    }
+    if (!s.places.empty()) {
+        Json places = Json::array();
+        for (const Place& p : s.places)
+            places.push_back({{"name", p.name}, {"at_m", {p.x, p.y, p.z}}});
+        station["places"] = places;
+    }
+    station["language"] = s.language == Language::de ? "de" : "en";
     return station;
 }
 
@@ -106,7 +133,7 @@ Json bandJson(const BandResult& b) {
                  {"max_E", peak(b.e, "V_per_m")},
                  {"max_H", peak(b.h, "A_per_m")},
                  {"complies", b.complies && b.stop.empty()},
-                 {"verdict", verdictWord(b)},
+                 {"verdict", verdictWord(b, kEnglish)},
                  {"too_close_points", b.tooClosePoints},
                  {"highest_compliant_power_W", number(b.highestPower)},
                  {"highest_points", highest}};
@@ -146,17 +173,14 @@ Json fileJson(const WrittenFile& f) {
 
 } // namespace
 
-std::string summaryJson(const Station& station, const Assessment& assessment,
-                        const std::vector<WrittenFile>& files) {
+namespace {
+
+// One antenna's summary: its station, limits, bands, zone, verdict and model.
+Json antennaJson(const Station& station, const Assessment& assessment) {
     Json bands = Json::array();
     for (const BandResult& b : assessment.bands)
         bands.push_back(bandJson(b));
-    Json written = Json::array();
-    for (const WrittenFile& f : files)
-        written.push_back(fileJson(f));
     Json summary = {
-        {"program", "kvarn"},
-        {"version", KVARN_VERSION},
         {"station", stationJson(station)},
         {"limits",
          {{"set", limitSetName(station.limits)},
@@ -166,15 +190,76 @@ std::string summaryJson(const Station& station, const Assessment& assessment,
         {"safety_distance_m", assessment.safetyDistance},
         {"horizontal_distance_m", assessment.horizontalDistance},
         {"zone_lowest_m", assessment.lowest ? Json(*assessment.lowest) : Json(nullptr)},
-        {"criterion", station.site ? "controllable area" : "grid"},
+        {"criterion", station.plot() ? "controllable area" : "grid"},
         {"complies", assessment.complies && !assessment.stopped},
-        {"model", modelStatement(station)},
-        {"files", written},
+        {"model", modelStatement(station, Language::en)},
     };
-    if (station.site) {
+    if (station.plot()) {
         summary["zone_inside_controllable_area"] = assessment.insideArea;
         summary["margin_m"] = assessment.margin ? Json(*assessment.margin) : Json(nullptr);
     }
+    return summary;
+}
+
+Json filesJson(const std::vector<WrittenFile>& files) {
+    Json written = Json::array();
+    for (const WrittenFile& f : files)
+        written.push_back(fileJson(f));
+    return written;
+}
+
+// The site of a station of several antennas.
+Json siteJson(const Installation& installation, const SiteAssessment& all) {
+    const SiteResult& site = all.site;
+    Json places = Json::array();
+    for (const PlaceQuotients& p : site.places)
+        places.push_back({{"name", p.name},
+                          {"at_m", {p.at.x, p.at.y, p.at.z}},
+                          {"quotient_E", p.holds ? Json(p.e) : Json(nullptr)},
+                          {"quotient_H", p.holds ? Json(p.h) : Json(nullptr)},
+                          {"over", p.over()}});
+    Json out = {{"antennas", installation.antennas.size()},
+                {"simultaneous", site.simultaneous},
+                {"places", places},
+                {"complies", site.complies && !all.stopped}};
+    if (site.simultaneous && installation.first().hasGrid) {
+        out["grid_quotient_E"] = site.gridE;
+        out["grid_quotient_H"] = site.gridH;
+        out["grid_too_close_points"] = site.tooClosePoints;
+    }
+    zoneJson(out, site.zone, site.area);
+    return out;
+}
+
+} // namespace
+
+std::string summaryJson(const Station& station, const Assessment& assessment,
+                        const std::vector<WrittenFile>& files) {
+    Json summary = {{"program", "kvarn"}, {"version", KVARN_VERSION}};
+    const Json antenna = antennaJson(station, assessment);
+    for (const auto& [key, value] : antenna.items())
+        summary[key] = value;
+    summary["files"] = filesJson(files);
+    return summary.dump(2) + "\n";
+}
+
+std::string summaryJson(const Installation& installation, const SiteAssessment& all,
+                        const std::vector<WrittenFile>& files) {
+    if (installation.antennas.size() == 1)
+        return summaryJson(installation.first(), all.antennas.front(), files);
+    Json antennas = Json::array();
+    for (std::size_t k = 0; k < all.antennas.size(); ++k) {
+        Json a = antennaJson(installation.antennas[k], all.antennas[k]);
+        a["name"] = installation.antennas[k].antennaName;
+        antennas.push_back(a);
+    }
+    const Json summary = {{"program", "kvarn"},
+                          {"version", KVARN_VERSION},
+                          {"title", installation.first().title},
+                          {"antennas", antennas},
+                          {"site", siteJson(installation, all)},
+                          {"complies", all.complies},
+                          {"files", filesJson(files)}};
     return summary.dump(2) + "\n";
 }
 

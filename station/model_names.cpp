@@ -1,6 +1,7 @@
 #include "station/model_names.h"
 
 #include <array>
+#include <cstdio>
 
 namespace kvarn {
 
@@ -37,6 +38,22 @@ struct GroundEntry {
 constexpr std::array kGrounds = {
     GroundEntry{GroundKind::free, "free", "free space"},
     GroundEntry{GroundKind::perfect, "perfect", "perfect ground"},
+    GroundEntry{GroundKind::real, "real", "real ground"},
+};
+
+// The named soils, with the constants the amateur literature's table of
+// ground types gives (after CCIR/ITU-R Recommendation P.527).
+struct SoilEntry {
+    std::string_view name;
+    double permittivity, conductivity;
+};
+
+constexpr std::array kSoils = {
+    SoilEntry{"poor", 5, 0.001},     // dry, sandy or rocky ground
+    SoilEntry{"average", 13, 0.005}, // pastoral land, medium hills, heavy clay
+    SoilEntry{"good", 20, 0.03},     // pastoral land, low hills, rich soil
+    SoilEntry{"sea", 81, 5},         // salt water
+    SoilEntry{"city", 5, 0.001},     // cities and industrial areas
 };
 
 template <typename Entries> std::string namesOf(const Entries& entries) {
@@ -94,12 +111,33 @@ std::string_view groundTitle(GroundKind ground) {
     return kGrounds.front().title;
 }
 
+std::optional<Soil> soilNamed(std::string_view name) {
+    for (const SoilEntry& e : kSoils)
+        if (e.name == name) return Soil{std::string(e.name), e.permittivity, e.conductivity};
+    return std::nullopt;
+}
+
+std::string soilNames() {
+    return namesOf(kSoils);
+}
+
+std::string groundText(const Station& station) {
+    const GroundKind ground = isExact(station.model) ? GroundKind::free : station.ground;
+    std::string text(groundTitle(ground));
+    if (ground != GroundKind::real) return text;
+    const Soil& soil = station.soil;
+    char values[96];
+    std::snprintf(values, sizeof values, "relative permittivity %g, conductivity %g S/m",
+                  soil.permittivity, soil.conductivity);
+    return text + ": " +
+           (soil.name.empty() ? std::string(values) : soil.name + " soil (" + values + ")");
+}
+
 std::string modelAndGround(const Station& station) {
     const std::string model =
         isExact(station.model) ? std::string(modelTitle(station.model)) : "method of moments";
     const GroundKind ground = isExact(station.model) ? GroundKind::free : station.ground;
-    return model + (ground == GroundKind::free ? " in " : " over ") +
-           std::string(groundTitle(ground));
+    return model + (ground == GroundKind::free ? " in " : " over ") + groundText(station);
 }
 
 } // namespace kvarn

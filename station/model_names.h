@@ -28,8 +28,18 @@ std::optional<GroundKind> groundNamed(std::string_view name);
 std::string groundNames();
 std::string_view groundTitle(GroundKind ground);
 
+// The named soils: their names as station files spell them, and their
+// constants.
+std::optional<Soil> soilNamed(std::string_view name);
+std::string soilNames();
+
+// The ground of the station in words, with the soil's constants: "free
+// space", "perfect ground", "real ground: average soil (relative
+// permittivity 13, conductivity 0.005 S/m)".
+std::string groundText(const Station& station);
+
 // The model with the ground it is computed over: "standing-wave model in
-// free space", "method of moments over perfect ground".
+// free space", "method of moments over real ground: average soil (...)".
 std::string modelAndGround(const Station& station);
 
 } // namespace kvarn

@@ -10,8 +10,18 @@ mom::WireSpec momSpec(const Station& station, double frequency) {
         spec.corners.push_back({c.x, c.y, c.z});
     spec.feedM = station.feed;
     spec.diameterMm = station.wireDiameterMm;
-    spec.ground =
-        station.ground == GroundKind::perfect ? mom::Ground::Perfect : mom::Ground::FreeSpace;
+    switch (station.ground) {
+    case GroundKind::free:
+        spec.ground = mom::Ground::FreeSpace;
+        break;
+    case GroundKind::perfect:
+        spec.ground = mom::Ground::Perfect;
+        break;
+    case GroundKind::real:
+        spec.ground = mom::Ground::Real;
+        spec.soil = {station.soil.permittivity, station.soil.conductivity};
+        break;
+    }
     spec.frequencyMHz = frequency;
     return spec;
 }

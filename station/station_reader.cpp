@@ -32,16 +32,22 @@ StationError::StationError(std::vector<std::string> faults)
 
 namespace {
 
-constexpr std::string_view kTopKeys = "title, model, corners, feed, wire_diameter_mm, ground, "
-                                      "modes, grid, site, place, band, limits";
-constexpr std::string_view kSiteKeys = "boundary, public_height, north";
+constexpr std::string_view kTopKeys = "title, language, model, corners, feed, wire_diameter_mm, "
+                                      "ground, modes, grid, site, place, antenna, band, limits";
+// The keys of one antenna: in an [[antenna]] table, or at the top of a file
+// of one antenna.
+constexpr std::string_view kAntennaKeys =
+    "name, model, corners, feed, wire_diameter_mm, modes, band";
+constexpr std::string_view kSiteKeys =
+    "boundary, public_height, north, operator, callsign, address, simultaneous";
+constexpr std::size_t kMaxAntennaName = 40;
 constexpr std::string_view kPlaceKeys = "name, at";
 constexpr std::size_t kMaxPlaceName = 40;
-constexpr std::string_view kGroundKeys = "kind";
+constexpr std::string_view kGroundKeys = "kind, soil, permittivity, conductivity";
 // The least height of a corner over a ground, in wire radii.
 constexpr double kMinCornerRadii = 5;
 constexpr std::string_view kGridKeys = "x, y, step, heights";
-constexpr std::string_view kBandKeys = "frequency, power, mode_factor, loss_db";
+constexpr std::string_view kBandKeys = "frequency, power, mode_factor, transmit_share, loss_db";
 constexpr std::string_view kLimitsKeys = "set";
 
 // What is wrong with a number, or nothing.
@@ -52,11 +58,11 @@ class Reader {
   public:
     explicit Reader(std::string source) : source_(std::move(source)) {}
 
-    Station read(const toml::table& root);
+    Installation read(const toml::table& root);
     void fault(const toml::source_region& where, std::string_view key, const std::string& what) {
         std::ostringstream line;
-        line << source_ << ':' << where.begin.line << ':' << where.begin.column << ": " << key
-             << ": " << what;
+        line << source_ << ':' << where.begin.line << ':' << where.begin.column << ": " << at_
+             << key << ": " << what;
         faults_.push_back(line.str());
     }
     std::vector<std::string>& faults() { return faults_; }
@@ -81,6 +87,13 @@ class Reader {
     void readModel(const toml::table& root, Station& s);
     void readCorners(const toml::table& root, Station& s);
     void readMomentKeys(const toml::table& root, Station& s);
+    void readGround(const toml::table& root, Station& s);
+    void readLanguage(const toml::table& root, Station& s);
+    void readAntenna(const toml::table& table, Station& s);
+    void readAntennaName(const toml::table& table, Station& s);
+    std::optional<std::string> textOfLength(const toml::table& table, std::string_view key,
+                                            const std::string& path, std::size_t most);
+    void readSoil(const toml::table& ground, Station& s);
     void readModes(const toml::table& root, Station& s);
     void readGrid(const toml::table& root, Station& s);
     // A grid range [low, high] of two numbers in order.
@@ -96,7 +109,17 @@ class Reader {
 
     std::string source_;
     std::vector<std::string> faults_;
+    std::string at_; // "antenna[2]." while an [[antenna]] table is read
 };
+
+// A name goes into tables, drawings and files: a line break or a terminal's
+// control sequence in it would garble them.
+bool hasControl(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7f;
+    });
+}
 
 std::string joined(const std::string& path, std::string_view key) {
     return path.empty() ? std::string(key) : path + "." + std::string(key);
@@ -344,6 +367,12 @@ void Reader::readMomentKeys(const toml::table& root, Station& s) {
                              "accepted: above 0 and at most 100 mm"),
                    s.wireDiameterMm);
     }
+}
+
+// What lies under the antennas: free space, a perfect ground or real soil.
+// The exact models compute in free space whatever is given; a ground needs
+// at least one antenna of the method of moments.
+void Reader::readGround(const toml::table& root, Station& s) {
     const toml::node* node = root.get("ground");
     if (node == nullptr) return;
     const toml::table* ground = node->as_table();
@@ -360,14 +389,51 @@ void Reader::readMomentKeys(const toml::table& root, Station& s) {
     if (!named) {
         fault(kind->source(), "ground.kind",
               "\"" + *name + "\" is refused; accepted: " + groundNames());
-    } else if (*named != GroundKind::free && !moments) {
-        fault(kind->source(), "ground.kind",
-              "\"" + *name +
-                  "\" is refused for this model: the exact models compute the wire "
-                  "in free space; a ground needs model \"mom\"");
-    } else {
-        s.ground = *named;
+        return;
     }
+    s.ground = *named;
+    readSoil(*ground, s);
+}
+
+// The soil of a real ground: a named soil, or its two constants.
+void Reader::readSoil(const toml::table& ground, Station& s) {
+    const toml::node* soil = ground.get("soil");
+    const toml::node* permittivity = ground.get("permittivity");
+    const toml::node* conductivity = ground.get("conductivity");
+    if (s.ground != GroundKind::real) {
+        for (const toml::node* n : {soil, permittivity, conductivity})
+            if (n != nullptr)
+                fault(n->source(), "ground",
+                      "soil, permittivity and conductivity belong to kind = \"real\" only");
+        return;
+    }
+    if (soil != nullptr) {
+        if (permittivity != nullptr || conductivity != nullptr) {
+            fault(soil->source(), "ground.soil",
+                  "give a named soil or its permittivity and conductivity, not both");
+            return;
+        }
+        const std::optional<std::string> name = text(*soil, "ground.soil");
+        if (!name) return;
+        if (const std::optional<Soil> known = soilNamed(*name))
+            s.soil = *known;
+        else
+            fault(soil->source(), "ground.soil",
+                  "\"" + *name + "\" is refused; accepted: " + soilNames() +
+                      ", or permittivity and conductivity instead");
+        return;
+    }
+    s.soil.name.clear();
+    readNumber(
+        ground, "permittivity", "ground",
+        "permittivity = the soil's relative permittivity, above 1 (or soil = " + soilNames() + ")",
+        accepting([](double v) { return v > 1 && v <= 1000; },
+                  "accepted: a relative permittivity above 1 and at most 1000"),
+        s.soil.permittivity);
+    readNumber(
+        ground, "conductivity", "ground", "conductivity = the soil's conductivity in S/m",
+        accepting([](double v) { return v >= 0 && v <= 1e7; }, "accepted: 0 to 10000000 S/m"),
+        s.soil.conductivity);
 }
 
 void Reader::readModes(const toml::table& root, Station& s) {
@@ -512,8 +578,8 @@ void Reader::readSite(const toml::table& root, Station& s) {
     allowOnly(*table, kSiteKeys, "site");
     Site site;
     bool ok = true;
-    const toml::node* boundary =
-        required(*table, "boundary", "site", "3 to 200 corners [x, y] in m of the plot's boundary");
+    // Without a boundary the site only names the station for the record.
+    const toml::node* boundary = table->get("boundary");
     const toml::array* corners = boundary ? boundary->as_array() : nullptr;
     if (boundary != nullptr && (corners == nullptr || corners->size() < zone::kMinBoundaryCorners ||
                                 corners->size() > zone::kMaxBoundaryCorners)) {
@@ -542,8 +608,6 @@ void Reader::readSite(const toml::table& root, Station& s) {
                   "area; accepted: a simple polygon, its corners in order around the plot");
             ok = false;
         }
-    } else {
-        ok = false;
     }
     readNumber(*table, "public_height", "site", std::nullopt,
                accepting([](double v) { return v >= 0 && v <= kMaxHeight; },
@@ -553,7 +617,80 @@ void Reader::readSite(const toml::table& root, Station& s) {
                accepting([](double v) { return v >= -360 && v <= 360; },
                          "accepted: -360 to 360 degrees clockwise from the +y axis"),
                site.north);
+    for (const auto& [key, target] :
+         {std::pair{"operator", &site.operatorName}, std::pair{"callsign", &site.callsign},
+          std::pair{"address", &site.address}})
+        if (std::optional<std::string> value = textOfLength(*table, key, "site", 200))
+            *target = *value;
+    if (const toml::node* simultaneous = table->get("simultaneous")) {
+        if (const auto value = simultaneous->value<bool>())
+            site.simultaneous = *value;
+        else
+            fault(simultaneous->source(), "site.simultaneous",
+                  std::string("expected true or false, found ") + typeName(*simultaneous));
+    }
     if (ok) s.site = site;
+}
+
+// A text of 1 to `most` characters (umlauts count as one), nothing when the
+// key is missing or faulty.
+std::optional<std::string> Reader::textOfLength(const toml::table& table, std::string_view key,
+                                                const std::string& path, std::size_t most) {
+    const toml::node* node = table.get(key);
+    if (node == nullptr) return std::nullopt;
+    const std::optional<std::string> value = text(*node, joined(path, key));
+    if (!value) return std::nullopt;
+    const auto characters =
+        static_cast<std::size_t>(std::count_if(value->begin(), value->end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+        }));
+    if (characters < 1 || characters > most || hasControl(*value)) {
+        fault(node->source(), joined(path, key),
+              "\"" + *value + "\" is refused; accepted: 1 to " + std::to_string(most) +
+                  " characters, no line breaks or other control characters");
+        return std::nullopt;
+    }
+    return value;
+}
+
+void Reader::readLanguage(const toml::table& root, Station& s) {
+    // German where the German ordinance is the limit set, else English.
+    s.language = s.limits == LimitSet::bimschv26 ? Language::de : Language::en;
+    const toml::node* node = root.get("language");
+    if (node == nullptr) return;
+    const std::optional<std::string> name = text(*node, "language");
+    if (!name) return;
+    if (*name == "de")
+        s.language = Language::de;
+    else if (*name == "en")
+        s.language = Language::en;
+    else
+        fault(node->source(), "language",
+              "\"" + *name + "\" is refused; accepted: \"de\" or \"en\"");
+}
+
+void Reader::readAntennaName(const toml::table& table, Station& s) {
+    if (const toml::node* node = required(table, "name", "", "a name of 1 to 40 characters")) {
+        (void)node;
+        if (std::optional<std::string> name = textOfLength(table, "name", "", kMaxAntennaName))
+            s.antennaName = *name;
+    }
+}
+
+// One antenna's keys, from its table (or the top of a one-antenna file).
+void Reader::readAntenna(const toml::table& table, Station& s) {
+    readModel(table, s);
+    if (!isExact(s.model)) s.reportModes = 0;
+    readMomentKeys(table, s);
+    readCorners(table, s);
+    if (!isExact(s.model) && s.wireLength > 0 && s.feed > s.wireLength) {
+        std::ostringstream what;
+        what << s.feed << " m lies beyond the end of the wire; accepted: 0 to " << s.wireLength
+             << " m along it";
+        fault(table.get("feed")->source(), "feed", what.str());
+    }
+    readModes(table, s);
+    readBands(table, s);
 }
 
 void Reader::readPlaces(const toml::table& root, Station& s) {
@@ -583,9 +720,11 @@ void Reader::readPlaces(const toml::table& root, Station& s) {
                            text->begin(), text->end(),
                            [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }))
                      : 0;
-            if (text && (characters < 1 || characters > kMaxPlaceName)) {
+            if (text && (characters < 1 || characters > kMaxPlaceName || hasControl(*text))) {
                 fault(name->source(), path + ".name",
-                      "\"" + *text + "\" is refused; accepted: 1 to 40 characters");
+                      "\"" + *text +
+                          "\" is refused; accepted: 1 to 40 characters, no line breaks or other "
+                          "control characters");
                 ok = false;
             }
             ok = ok && text.has_value();
@@ -702,6 +841,13 @@ std::optional<Band> Reader::readBand(const toml::table& table, const std::string
                      band.modeFactor) ||
           factorAbsent) &&
          ok;
+    const bool shareAbsent = table.get("transmit_share") == nullptr;
+    ok = (readNumber(table, "transmit_share", path, std::nullopt,
+                     accepting([](double v) { return v > 0 && v <= 1; },
+                               "accepted: a share of the time above 0 and at most 1"),
+                     band.transmitShare) ||
+          shareAbsent) &&
+         ok;
     const bool lossAbsent = table.get("loss_db") == nullptr;
     ok = (readNumber(table, "loss_db", path, std::nullopt,
                      accepting([](double v) { return v >= 0 && v <= kMaxLossDb; },
@@ -734,32 +880,79 @@ void Reader::readBands(const toml::table& root, Station& s) {
     }
 }
 
-Station Reader::read(const toml::table& root) {
-    Station s;
+Installation Reader::read(const toml::table& root) {
+    // What every antenna shares, read first: the corners' clearance over the
+    // ground and the bands' limit set depend on it.
+    Station shared;
     allowOnly(root, kTopKeys, "");
-    readTitle(root, s);
-    readModel(root, s);
-    if (!isExact(s.model)) s.reportModes = 0;
-    readMomentKeys(root, s);
-    readCorners(root, s);
-    if (!isExact(s.model) && s.wireLength > 0 && s.feed > s.wireLength) {
-        std::ostringstream what;
-        what << s.feed << " m lies beyond the end of the wire; accepted: 0 to " << s.wireLength
-             << " m along it";
-        fault(root.get("feed")->source(), "feed", what.str());
+    readTitle(root, shared);
+    readGround(root, shared);
+    readGrid(root, shared);
+    readSite(root, shared);
+    readPlaces(root, shared);
+    readLimits(root, shared);
+    readLanguage(root, shared);
+
+    Installation installation;
+    const toml::node* antennas = root.get("antenna");
+    if (antennas == nullptr) {
+        Station s = shared;
+        readAntenna(root, s);
+        installation.antennas.push_back(std::move(s));
+    } else {
+        for (std::string_view key :
+             {"name", "model", "corners", "feed", "wire_diameter_mm", "modes", "band"})
+            if (const toml::node* misplaced = root.get(key))
+                fault(misplaced->source(), key,
+                      "belongs in an [[antenna]] table when the station has [[antenna]]s");
+        const toml::array* array = antennas->as_array();
+        if (array == nullptr || array->empty()) {
+            fault(antennas->source(), "antenna",
+                  "expected one or more tables [[antenna]] with " + std::string(kAntennaKeys));
+        } else {
+            for (std::size_t k = 0; k < array->size(); ++k) {
+                const toml::table* table = array->get(k)->as_table();
+                const std::string path = "antenna[" + std::to_string(k + 1) + "]";
+                if (table == nullptr) {
+                    fault(array->get(k)->source(), path,
+                          "expected a table [[antenna]] with " + std::string(kAntennaKeys));
+                    continue;
+                }
+                at_ = path + ".";
+                allowOnly(*table, kAntennaKeys, "");
+                Station s = shared;
+                readAntennaName(*table, s);
+                readAntenna(*table, s);
+                for (const Station& other : installation.antennas)
+                    if (!s.antennaName.empty() && other.antennaName == s.antennaName)
+                        fault(table->get("name")->source(), "name",
+                              "\"" + s.antennaName + "\" names another antenna already");
+                at_.clear();
+                installation.antennas.push_back(std::move(s));
+            }
+        }
     }
-    readModes(root, s);
-    readGrid(root, s);
-    readSite(root, s);
-    readPlaces(root, s);
-    readLimits(root, s);
-    readBands(root, s);
-    return s;
+    // A ground is for the method of moments; the exact models know none.
+    const bool anyMoments = std::any_of(installation.antennas.begin(), installation.antennas.end(),
+                                        [](const Station& s) { return !isExact(s.model); });
+    if (shared.ground != GroundKind::free && !anyMoments && !installation.antennas.empty())
+        fault(root.get("ground")->as_table()->get("kind")->source(), "ground.kind",
+              "\"" + std::string(groundName(shared.ground)) +
+                  "\" is refused for this model: the exact models compute the wire in free "
+                  "space; a ground needs model \"mom\"");
+    // The grid may be left out only where the site gives a plot to judge
+    // the zone against.
+    if (!shared.hasGrid && !shared.plot() && root.get("site") != nullptr &&
+        root.get("grid") == nullptr)
+        fault(root.get("site")->source(), "grid",
+              "missing; a [site] without a boundary needs a [grid] (the boundary lets the zone "
+              "be judged without one)");
+    return installation;
 }
 
 } // namespace
 
-Station parseStation(std::string_view text, const std::string& sourceName) {
+Installation parseInstallation(std::string_view text, const std::string& sourceName) {
     Reader reader(sourceName);
     toml::table root;
     try {
@@ -768,9 +961,13 @@ Station parseStation(std::string_view text, const std::string& sourceName) {
         reader.fault(e.source(), "file", "not valid TOML: " + std::string(e.description()));
         throw StationError(reader.faults());
     }
-    Station station = reader.read(root);
+    Installation installation = reader.read(root);
     if (!reader.faults().empty()) throw StationError(reader.faults());
-    return station;
+    return installation;
+}
+
+Station parseStation(std::string_view text, const std::string& sourceName) {
+    return parseInstallation(text, sourceName).first();
 }
 
 namespace {
@@ -791,7 +988,7 @@ int readLimited(int fd, std::string& content) {
 
 } // namespace
 
-Station readStation(const std::string& path) {
+Installation readInstallation(const std::string& path) {
     static const std::string kTooLarge =
         "it is larger than 1 MB (1048576 bytes); a station file is a few kilobytes";
     const bool standardInput = path == "-";
@@ -828,7 +1025,11 @@ Station readStation(const std::string& path) {
         if (readError != 0) refuse(std::strerror(readError));
     }
     if (content.size() > kMaxStationBytes) refuse(kTooLarge);
-    return parseStation(content, name);
+    return parseInstallation(content, name);
+}
+
+Station readStation(const std::string& path) {
+    return readInstallation(path).first();
 }
 
 } // namespace kvarn

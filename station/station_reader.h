@@ -24,10 +24,13 @@ class StationError : public std::runtime_error {
 
 // Parses the text of a station file; sourceName names it in the messages.
 // Throws StationError with every fault found.
+Installation parseInstallation(std::string_view text, const std::string& sourceName);
+// The same, for a file of one antenna: its first antenna.
 Station parseStation(std::string_view text, const std::string& sourceName);
 
-// Reads and parses the file at path; an unreadable file is a StationError
-// too.
+// Reads and parses the file at path ("-": standard input); an unreadable
+// file is a StationError too.
+Installation readInstallation(const std::string& path);
 Station readStation(const std::string& path);
 
 // The largest grid a station may ask for: points in one plane.

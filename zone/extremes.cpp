@@ -33,7 +33,7 @@ struct Best {
 // The best zone point of a ray for an extreme: an end of one of its
 // stretches (along a ray the height changes linearly and the distances
 // grow outward, so the ends hold the extremes).
-std::optional<Best> bestOf(Extreme extreme, std::span<const Point3> antenna, const RayLine& line,
+std::optional<Best> bestOf(Extreme extreme, const Wires& antenna, const RayLine& line,
                            std::span<const ZoneStretch> zone) {
     std::optional<Best> best;
     for (const ZoneStretch& s : zone)
@@ -73,7 +73,7 @@ double stepLength(const Patch& patch, double p, double q, double dp, double dq, 
     return norm(patch.at(n.p, n.q).at(r) - patch.at(p, q).at(r));
 }
 
-std::vector<LocalSearch> starts(const RaySet& rays, std::span<const Point3> antenna) {
+std::vector<LocalSearch> starts(const RaySet& rays, const Wires& antenna) {
     std::vector<LocalSearch> searches;
     for (Extreme extreme : {Extreme::distance, Extreme::horizontal, Extreme::lowest}) {
         struct Ranked {
@@ -115,19 +115,19 @@ std::vector<LocalSearch> starts(const RaySet& rays, std::span<const Point3> ante
 
 } // namespace
 
-double extremeScore(Extreme extreme, std::span<const Point3> antenna, Point3 p) {
+double extremeScore(Extreme extreme, const Wires& antenna, Point3 p) {
     switch (extreme) {
     case Extreme::distance:
-        return distanceToPolyline(antenna, p);
+        return antenna.distance(p);
     case Extreme::horizontal:
-        return planDistanceToPolyline(antenna, p);
+        return antenna.planDistance(p);
     case Extreme::lowest:
         return -p.z;
     }
     return 0;
 }
 
-Extremes findExtremes(const RaySet& rays, RayMarcher& marcher, std::span<const Point3> antenna) {
+Extremes findExtremes(const RaySet& rays, RayMarcher& marcher, const Wires& antenna) {
     std::vector<LocalSearch> searches = starts(rays, antenna);
     Extremes out;
     // The searches move in step, the probes of all of them in one batch.

@@ -19,7 +19,7 @@ enum class Extreme {
 
 // What a zone point scores for an extreme: the larger the better (the
 // negative height for the lowest point).
-double extremeScore(Extreme extreme, std::span<const Point3> antenna, Point3 p);
+double extremeScore(Extreme extreme, const Wires& wires, Point3 p);
 
 // The local search moves from the best rays to neighbouring directions, in
 // steps halved until the rays are this close at the zone's edge: the edge
@@ -33,6 +33,6 @@ struct Extremes {
 };
 
 // The extremes of the zone the rays found (at least one of them has zone).
-Extremes findExtremes(const RaySet& rays, RayMarcher& marcher, std::span<const Point3> antenna);
+Extremes findExtremes(const RaySet& rays, RayMarcher& marcher, const Wires& wires);
 
 } // namespace kvarn::zone

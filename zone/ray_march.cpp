@@ -80,8 +80,8 @@ double longestStep(const ZoneField& field) {
 
 } // namespace
 
-RayMarcher::RayMarcher(const ZoneField& field, std::span<const Point3> antenna)
-    : field_(field), antenna_(antenna), longest_(longestStep(field)), cleared_(longest_) {}
+RayMarcher::RayMarcher(const ZoneField& field, const Wires& wires)
+    : field_(field), wires_(wires), longest_(longestStep(field)), cleared_(longest_) {}
 
 double groundDistance(const RayLine& line) {
     if (line.direction.z >= 0) return std::numeric_limits<double>::infinity();
@@ -158,7 +158,7 @@ std::vector<std::vector<ZoneStretch>> RayMarcher::march(std::span<const MarchTas
                 } else if (in) {
                     w.next = std::min(r + longest_, w.stop);
                 } else {
-                    const double d = distanceToPolyline(antenna_, points[k]);
+                    const double d = wires_.distance(points[k]);
                     const double step = outsideStep(d, samples[k].share, longest_);
                     cleared.push_back({points[k], step});
                     w.next = std::min(r + step, w.stop);

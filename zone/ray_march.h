@@ -10,6 +10,7 @@
 
 #include "zone/cleared_space.h"
 #include "zone/ray_patch.h"
+#include "zone/wires.h"
 #include "zone/zone_field.h"
 
 namespace kvarn::zone {
@@ -75,7 +76,7 @@ class RayMarcher {
   public:
     // Steps are at most half the field's feature length, within kMinStep
     // and kMaxStep.
-    RayMarcher(const ZoneField& field, std::span<const Point3> antenna);
+    RayMarcher(const ZoneField& field, const Wires& wires);
 
     // The zone stretches of each task's ray, in order along the ray, their
     // ends within `tolerance` m of the zone's edge.
@@ -91,7 +92,7 @@ class RayMarcher {
     void evaluate(std::span<const Point3> points, std::span<ZoneSample> out);
 
     const ZoneField& field_;
-    std::span<const Point3> antenna_;
+    const Wires& wires_;
     double longest_; // m: the longest step
     ClearedSpace cleared_;
     std::size_t evaluations_ = 0;

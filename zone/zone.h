@@ -1,7 +1,7 @@
 #pragma once
 // The three-dimensional zone around an antenna: every point at or above the
 // ground where the field exceeds its limits or the model cannot assess it.
-// findZone searches it for one field source and gives its extremes (the
+// findZone searches it for one field source (one antenna or several) and gives its extremes (the
 // safety distance, the farthest reach seen from above, the lowest height)
 // and the zone itself as small convex pieces, for projections and for the
 // check against the controllable area.
@@ -51,5 +51,9 @@ struct Zone {
 // corners at or above the ground (m, z up). Single-threaded apart from the
 // field's own evaluate, and the same whatever threads that uses.
 Zone findZone(std::span<const Point3> antenna, const ZoneField& field);
+// The zone around several antennas of one site, each a polyline as above;
+// the distances are then from the nearest of them, and the field's bound
+// must hold at that distance from all of them.
+Zone findZone(std::span<const std::vector<Point3>> antennas, const ZoneField& field);
 
 } // namespace kvarn::zone

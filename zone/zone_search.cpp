@@ -6,16 +6,17 @@
 // the antenna from which on the field's own bound of the share is below 1
 // (outerReach). The bound holds at every point at least that far from the
 // antenna, and every point nearer lies on a ray from its nearest point of
-// the wire, so no part of the zone lies beyond the reach and none within
-// it is left unvisited: the march does not stop where the share first
-// falls below 1 (it only passes, without samples of its own, the space
-// round earlier samples that their steps vouch for), and a lobe beyond a
-// gap is found. For the standing-wave
+// the nearest wire, so no part of the zone lies beyond the reach and none
+// within it is left unvisited: the march does not stop where the share
+// first falls below 1 (it only passes, without samples of its own, the
+// space round earlier samples that their steps vouch for), and a lobe
+// beyond a gap is found. For the standing-wave
 // model the bound is the sum of its elements' largest fields at that
 // distance; the example station's reach is 12.7 m on 80 m, 7.3 m on 40 m
 // and 5.0 m on 20 m.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "zone/extremes.h"
 #include "zone/ray_set.h"
@@ -169,12 +170,15 @@ std::vector<ZonePiece> piecesOf(const RaySet& rays, std::span<const Cell> cells)
     return pieces;
 }
 
-std::string antennaProblem(std::span<const Point3> antenna) {
-    if (antenna.empty()) return "the antenna has no corners";
-    for (const Point3& c : antenna) {
-        if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z))
-            return "a corner of the antenna is not a finite number";
-        if (c.z < 0) return "a corner of the antenna lies below the ground";
+std::string antennaProblem(std::span<const std::vector<Point3>> antennas) {
+    if (antennas.empty()) return "there is no antenna";
+    for (const std::vector<Point3>& antenna : antennas) {
+        if (antenna.empty()) return "an antenna has no corners";
+        for (const Point3& c : antenna) {
+            if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z))
+                return "a corner of the antenna is not a finite number";
+            if (c.z < 0) return "a corner of the antenna lies below the ground";
+        }
     }
     return "";
 }
@@ -182,8 +186,13 @@ std::string antennaProblem(std::span<const Point3> antenna) {
 } // namespace
 
 Zone findZone(std::span<const Point3> antenna, const ZoneField& field) {
+    const std::vector<std::vector<Point3>> one{std::vector<Point3>(antenna.begin(), antenna.end())};
+    return findZone(std::span<const std::vector<Point3>>(one), field);
+}
+
+Zone findZone(std::span<const std::vector<Point3>> antennas, const ZoneField& field) {
     Zone zone;
-    zone.problem = antennaProblem(antenna);
+    zone.problem = antennaProblem(antennas);
     if (!zone.problem.empty()) return zone;
     const std::optional<double> reach = outerReach(field);
     if (!reach) {
@@ -192,17 +201,26 @@ Zone findZone(std::span<const Point3> antenna, const ZoneField& field) {
         return zone;
     }
     zone.reach = *reach;
-    const std::vector<Point3> corners = distinctCorners(antenna);
-    // Rays as far apart at the reach as the longest step along them.
-    RayMarcher marcher(field, corners);
-    const std::vector<Patch> patches = rayPatches(corners, zone.reach, marcher.longest());
+    // Every antenna casts its own rays: a point within the reach of the
+    // nearest wire lies on a ray from that wire's nearest point. Rays lie
+    // as far apart at the reach as the longest step along them.
+    std::vector<std::vector<Point3>> lines;
+    for (const std::vector<Point3>& antenna : antennas)
+        lines.push_back(distinctCorners(antenna));
+    const Wires wires(std::move(lines));
+    RayMarcher marcher(field, wires);
+    std::vector<Patch> patches;
+    for (const std::vector<Point3>& line : wires.lines()) {
+        const std::vector<Patch> own = rayPatches(line, zone.reach, marcher.longest());
+        patches.insert(patches.end(), own.begin(), own.end());
+    }
     RaySet rays(patches, zone.reach, marcher);
     const std::vector<Cell> cells = refine(rays, coarseCells(rays));
     zone.rays = rays.all().size();
     zone.empty = std::none_of(rays.all().begin(), rays.all().end(),
                               [](const SearchRay& r) { return r.hasZone(); });
     if (!zone.empty) {
-        const Extremes e = findExtremes(rays, marcher, corners);
+        const Extremes e = findExtremes(rays, marcher, wires);
         zone.safetyDistance = e.safetyDistance;
         zone.horizontalDistance = e.horizontalDistance;
         zone.lowestHeight = e.lowestHeight;

@@ -104,7 +104,8 @@ TEST(FieldModelSeam, ABandWhoseModelFailsLeavesNothingInTheFiles) {
     s.bands[1].frequency = 14.2; // the same frequency: told apart by their numbers
     OutputDirectory out("r");
     ASSERT_TRUE(out.prepare());
-    FileOutputs files(s, out, true, false);
+    FileOutputs files(out, true, false, false);
+    files.antennaBegins(s);
     AssessOptions options;
     options.model = [](const Station&, const Band& band, ReportStreams*) {
         // The second band fails at its second plane, after a whole plane.

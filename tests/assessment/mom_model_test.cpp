@@ -70,5 +70,28 @@ TEST(MomModel, PerfectGroundIsSolvedForNotIgnored) {
     EXPECT_GT(std::fabs(b.e.value / a.e.value - 1), 0.05);
 }
 
+TEST(MomModel, RealGroundLiesBetweenFreeSpaceAndPerfectGround) {
+    // The dipole a quarter wave up on 14.2 MHz: over average soil its feed
+    // resistance and the field below lie between those in free space and
+    // over a perfect ground; over soil that conducts like copper, close to
+    // the perfect ground's.
+    const auto over = [](GroundKind kind, double conductivity) {
+        Station s = dipole(kind);
+        s.corners = {{0, 0, 5}, {10, 0, 5}};
+        s.heights = {2};
+        s.soil = {"", 13, conductivity};
+        return assessStation(s, {}).bands[0];
+    };
+    const BandResult free = over(GroundKind::free, 0), perfect = over(GroundKind::perfect, 0);
+    const BandResult soil = over(GroundKind::real, 0.005), copper = over(GroundKind::real, 1e7);
+    const auto between = [](double v, double a, double b) {
+        return v > std::min(a, b) && v < std::max(a, b);
+    };
+    EXPECT_TRUE(between(soil.feed->resistance, free.feed->resistance, perfect.feed->resistance));
+    EXPECT_TRUE(between(soil.h.value, free.h.value, perfect.h.value));
+    EXPECT_NEAR(copper.feed->resistance, perfect.feed->resistance, 0.01 * perfect.feed->resistance);
+    EXPECT_NEAR(copper.e.value, perfect.e.value, 0.01 * perfect.e.value);
+}
+
 } // namespace
 } // namespace kvarn

@@ -28,7 +28,7 @@ using ::testing::Not;
 // A 40 m wire 10 m up on 40 m; the heights given pass it at 5 m and more
 // unless said otherwise.
 std::string station(double power, const std::string& heights = "[2, 5]") {
-    return "title = \"test\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
+    return "title = \"test\"\nlanguage = \"en\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
            "[grid]\nx = [-10, 50]\ny = [-6, 6]\nstep = 2\nheights = " +
            heights + "\n[[band]]\nfrequency = 7.1\npower = " + std::to_string(power) + "\n";
 }
@@ -224,7 +224,8 @@ TEST(AssessCommand, ProgramCommandLine) {
     std::ofstream("example.toml") << out;
     EXPECT_EQ(runProgram("assess example.toml --out r", out), kStatusExceeds);
     EXPECT_THAT(out, HasSubstr("method-of-moments model fed 20 m from the first corner, 2 mm "
-                               "wire, over perfect ground"));
+                               "wire, over real ground: average soil (relative permittivity 13, "
+                               "conductivity 0.005 S/m)"));
     EXPECT_THAT(out, HasSubstr("feed impedance"));
     EXPECT_THAT(testing::readFile("r/summary.json"), HasSubstr("\"feed_resistance_ohm\""));
     EXPECT_EQ(runProgram("example --exact", out), 0);

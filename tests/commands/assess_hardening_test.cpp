@@ -30,7 +30,8 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-const std::string kWire = "title = \"test\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n";
+const std::string kWire =
+    "title = \"test\"\nlanguage = \"en\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n";
 
 std::string grid(const std::string& x, const std::string& y, double step) {
     return "[grid]\nx = " + x + "\ny = " + y + "\nstep = " + std::to_string(step) +

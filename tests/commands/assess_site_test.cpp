@@ -23,7 +23,7 @@ using ::testing::HasSubstr;
 // The exact model's wire 10 m up: its zone is its 2.1 m near limit around
 // the wire, 7.9 m up at the lowest, plus what 20 kW put over the limits.
 std::string station(const std::string& site, double power = 10) {
-    return "title = \"site\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
+    return "title = \"site\"\nlanguage = \"en\"\ncorners = [[0, 0, 10], [40, 0, 10]]\n"
            "[grid]\nx = [-10, 50]\ny = [-6, 6]\nstep = 2\nheights = [2]\n"
            "[[band]]\nfrequency = 7.1\npower = " +
            std::to_string(power) + "\n[[place]]\nname = \"Gartenbank\"\nat = [20, 4, 2]\n" + site;

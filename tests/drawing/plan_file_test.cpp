@@ -2,6 +2,7 @@
 // on the drawings read back from the PDF, and nothing left behind when a
 // path or a drawing is bad.
 
+#include <algorithm>
 #include <cairo.h>
 #include <cmath>
 #include <filesystem>
@@ -13,7 +14,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "drawing/map_file.h"
+#include "drawing/map_support.h"
 #include "drawing/plan_file.h"
+#include "drawing/plan_key.h"
+#include "drawing/plan_layout.h"
 #include "drawing/plan_support.h"
 #include "support/pdf_text.h"
 #include "support/temp_dir.h"
@@ -116,6 +121,61 @@ TEST(PlanFile, PdfCarriesTheWordsOfTheDrawing) {
         for (const std::string& word : c.words)
             EXPECT_THAT(pages[0], HasSubstr(word));
     }
+}
+
+// Occurrences of `word` in `text`.
+std::size_t count(const std::string& text, const std::string& word) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(PlanFile, AntennasAreNamedAndTheKeyListsTheWireOnce) {
+    ASSERT_TRUE(testing::havePdfToText()) << "pdftotext is missing: make installs poppler-utils";
+    TempDir dir;
+    const std::vector<AntennaWire> antennas = {
+        {"Dipole 80 m", {{2, 18, 11}, {18, 18, 11}}, WirePoint{10, 18, 11}},
+        {"Vertical 10 m", {{60, 4, 0.5}, {60, 4, 7}}, {}}};
+    SitePlan plan = test::furnishedPlan();
+    plan.antennas = antennas;
+    SitePlan antennasOnly = plan;
+    antennasOnly.wire.clear();
+    antennasOnly.feed.reset();
+    SideView side = test::squareSideView();
+    side.antennas = {{"Dipole 80 m", {{2, 11}, {18, 11}}, {}},
+                     {"Vertical 10 m", {{60, 0.5}, {60, 7}}, {}}};
+    EXPECT_GT(sideViewExtent(side).right, 60);
+    FieldMap map = test::zoneMap(30, 3, 250, 20);
+    map.antennas = {{"Dipole 80 m", {{2, -18, 11}, {18, -18, 11}}, {}},
+                    {"Vertical 10 m", {{25, -4, 0.5}, {25, -4, 7}}, {}}};
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> write;
+        const char* wireKey;
+    } cases[] = {
+        {"plan", [&](const fs::path& p) { writeSitePlan(plan, p, MapFormat::Pdf); },
+         "wire, corner height"},
+        {"antennas only",
+         [&](const fs::path& p) { writeSitePlan(antennasOnly, p, MapFormat::Pdf); },
+         "wire, corner height"},
+        {"side view", [&](const fs::path& p) { writeSideView(side, p, MapFormat::Pdf); }, "wire\n"},
+        {"map", [&](const fs::path& p) { writeFieldMap(map, p, MapFormat::Pdf); },
+         "wire, corner height"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.write("drawing.pdf");
+        const std::vector<std::string> pages = testing::pdfPages("drawing.pdf");
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(count(pages[0], "Dipole 80 m"), 1u);
+        EXPECT_EQ(count(pages[0], "Vertical 10 m"), 1u);
+        EXPECT_EQ(count(pages[0], c.wireKey), 1u);
+    }
+    // The antennas' feed alone keys the feed.
+    const std::vector<KeyEntry> key = sitePlanKey(antennasOnly);
+    EXPECT_TRUE(std::any_of(key.begin(), key.end(),
+                            [](const KeyEntry& e) { return e.mark == PlanMark::feed; }));
 }
 
 TEST(PlanFile, BadPathOrDrawingLeavesNothingBehind) {

@@ -185,12 +185,35 @@ TEST(SideViewPixels, GroundAndPublicHeightLinesAtTheirHeightsToOneScale) {
     }
 }
 
+TEST(SitePlanPixels, EveryAntennaIsDrawnAlongItsWire) {
+    // Without the plan's own wire, which the furnished plan has.
+    SitePlan plan = test::furnishedPlan();
+    plan.wire.clear();
+    plan.feed.reset();
+    plan.antennas = {{"north", {{2, 18, 8}, {18, 18, 8}}, {}},
+                     {"east", {{30, 0, 4}, {30, 20, 9}}, {}}};
+    Canvas canvas(1600, 1100);
+    const MapLayout l = canvas.plan(plan).frame;
+    const Pixels p = canvas.pixels();
+    for (const AntennaWire& a : plan.antennas)
+        for (const double t : {0.1, 0.4, 0.9}) {
+            const WirePoint &from = a.corners[0], &to = a.corners[1];
+            EXPECT_TRUE(
+                p.dark(l.toX(from.x + t * (to.x - from.x)), l.toY(from.y + t * (to.y - from.y))))
+                << a.name << " at " << t;
+        }
+    // Where the plan's own wire ran, nothing is drawn.
+    EXPECT_FALSE(p.dark(l.toX(15), l.toY(10)));
+}
+
 TEST(PlanLayout, ShowsEverythingInsideTheArea) {
     SitePlan bare;
     SitePlan wireOnly;
     wireOnly.wire = {{-50, 3, 10}, {50, 3, 10}};
     SitePlan far = test::furnishedPlan();
     far.places.push_back({"far", 300, -40, 2, false});
+    SitePlan antennas = test::squarePlan();
+    antennas.antennas = {{"near", {{2, 2, 8}, {18, 2, 8}}, {}}, {"far", {{90, 70, 5}}, {}}};
     const struct {
         const char* name;
         SitePlan plan;
@@ -200,6 +223,7 @@ TEST(PlanLayout, ShowsEverythingInsideTheArea) {
         {"a flat wire", wireOnly, {0, 0, 1600, 1100}},
         {"furnished", test::furnishedPlan(), {0, 0, 841.89, 595.28}},
         {"a far place on a report page", far, {56, 300, 482, 400}},
+        {"antennas, one far, without the wire", antennas, {0, 0, 1600, 1100}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -209,6 +233,9 @@ TEST(PlanLayout, ShowsEverythingInsideTheArea) {
         std::vector<PlanPoint> points = c.plan.boundary;
         for (const WirePoint& w : c.plan.wire)
             points.push_back({w.x, w.y});
+        for (const AntennaWire& a : c.plan.antennas)
+            for (const WirePoint& w : a.corners)
+                points.push_back({w.x, w.y});
         for (const PlanPlace& place : c.plan.places)
             points.push_back({place.x, place.y});
         for (const PlanPoint& q : points) {

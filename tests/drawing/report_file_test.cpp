@@ -2,7 +2,10 @@
 // takes, the text on each, and paths that cannot be written.
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -78,6 +81,55 @@ TEST(ReportPdf, EveryPartStartsAPageAndLongTablesFlowOn) {
         }
         for (int r = 1; r <= c.tableRows; ++r)
             EXPECT_THAT(rows, HasSubstr("row " + std::to_string(r) + "\n"));
+    }
+}
+
+// Parts of 1, 3 and 2 pages with titles and, before the last, an untitled
+// part of one page; the list of parts at the head of part `listIn`.
+ReportDocument listedDocument(std::size_t listIn) {
+    ReportDocument d;
+    d.footer = "Fuß";
+    d.words.pageOfPages = "Seite {page} von {pages}";
+    d.words.contentsPart = "Teil";
+    d.words.contentsFirstPage = "Seite";
+    d.words.contentsPageCount = "Seiten";
+    d.parts = {{{ReportHeading{"Prüfbericht", true}}, "Deckblatt"},
+               {{numberedTable(120)}, "Lange Tabelle"},
+               {{ReportParagraph{"ohne Titel"}}, ""},
+               {{numberedTable(70)}, "Größere Tabelle"}};
+    auto& blocks = d.parts[listIn].blocks;
+    blocks.insert(blocks.begin(), ReportContents{});
+    return d;
+}
+
+TEST(ReportPdf, ListOfPartsGivesEachTitledPartsFirstPageAndPageCount) {
+    ASSERT_TRUE(testing::havePdfToText()) << "pdftotext is missing: make installs poppler-utils";
+    const std::vector<PartPages> expected = {{1, 1}, {2, 3}, {5, 1}, {6, 2}};
+    // On the cover, or on the last part, which flows over two pages itself.
+    for (const std::size_t listIn : {0u, 3u}) {
+        SCOPED_TRACE(listIn);
+        TempDir dir;
+        const ReportDocument d = listedDocument(listIn);
+        const ReportPagination pages = paginateReport(d);
+        EXPECT_EQ(pages.total, 7);
+        EXPECT_EQ(pages.parts, expected);
+        writeReportPdf(d, "report.pdf");
+        ASSERT_EQ(std::system("pdftotext -layout report.pdf report.txt"), 0);
+        const std::string text = testing::readFile("report.txt");
+        // The headings, then a row for each titled part and no other.
+        std::smatch list;
+        ASSERT_TRUE(std::regex_search(text, list, std::regex("Teil +Seite +Seiten\n([^\f]*)")));
+        std::istringstream rows(std::regex_replace(list[1].str(), std::regex(" +"), " "));
+        std::vector<std::string> lines;
+        for (std::string line; lines.size() < 4 && std::getline(rows, line);)
+            lines.push_back(line.erase(0, line.find_first_not_of(' ')));
+        EXPECT_THAT(lines, ::testing::ElementsAre(
+                               "Deckblatt 1 1", "Lange Tabelle 2 3", "Größere Tabelle 6 2",
+                               Not(::testing::MatchesRegex(".* [0-9]+ [0-9]+"))));
+        const std::vector<std::string> byPage = testing::pdfPages("report.pdf");
+        ASSERT_EQ(byPage.size(), 7u);
+        for (std::size_t k = 0; k < byPage.size(); ++k)
+            EXPECT_THAT(byPage[k], HasSubstr("Seite " + std::to_string(k + 1) + " von 7"));
     }
 }
 

@@ -18,5 +18,19 @@ TEST(Grid, RangesAndStep) {
     EXPECT_FALSE(stepAccepted(-1.0));
 }
 
+TEST(Grid, AGridThatDoesNotAdvanceHasNoAxes) {
+    EXPECT_EQ(layGrid(Grid{}).points(), 0u);
+    Grid g;
+    g.xanf = 1e300;
+    g.xend = 1e300;
+    g.yanf = 0;
+    g.yend = 0;
+    g.step = 1;
+    EXPECT_EQ(layGrid(g).points(), 0u);
+    g.xanf = 0;
+    g.xend = 2;
+    EXPECT_EQ(layGrid(g).points(), 3u);
+}
+
 } // namespace
 } // namespace kvarn

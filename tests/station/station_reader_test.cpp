@@ -281,7 +281,7 @@ TEST(StationReader, MethodOfMomentsKeysAndTheirFaults) {
         {momLine(3, ""), "m.toml:1:1: feed", "missing"},
         {momLine(3, "feed = 21"), "m.toml:3:8: feed", "beyond the end of the wire"},
         {momLine(4, "wire_diameter_mm = 0"), "wire_diameter_mm", "above 0 and at most 100 mm"},
-        {momLine(6, "kind = \"soft\""), "ground.kind", "\"free\" or \"perfect\""},
+        {momLine(6, "kind = \"soft\""), "ground.kind", "\"free\", \"perfect\" or \"real\""},
         {momLine(2, "corners = [[0, 0, 0], [20, 0, 10]]"), "m.toml:2:12: corners[1]",
          "at least 0.00375 m up"},
         {momLine(11, "heights = [0, 2]"), "grid.heights[1]", "above 0 to 10000 m"},
@@ -306,6 +306,35 @@ TEST(StationReader, MethodOfMomentsKeysAndTheirFaults) {
     }
     // An empty modes list is accepted.
     EXPECT_NO_THROW(parseStation(momLine(1, "model = \"mom\"\nmodes = []"), "m.toml"));
+}
+
+TEST(StationReader, RealGroundByNameOrByItsConstants) {
+    const Station named = parseStation(momLine(6, "kind = \"real\"\nsoil = \"poor\""), "m.toml");
+    EXPECT_EQ(named.ground, GroundKind::real);
+    EXPECT_EQ(named.soil.name, "poor");
+    EXPECT_EQ(named.soil.permittivity, 5);
+    EXPECT_EQ(named.soil.conductivity, 0.001);
+    const Station given = parseStation(
+        momLine(6, "kind = \"real\"\npermittivity = 15\nconductivity = 0.002"), "m.toml");
+    EXPECT_TRUE(given.soil.name.empty());
+    EXPECT_EQ(given.soil.permittivity, 15);
+    EXPECT_EQ(given.soil.conductivity, 0.002);
+    const struct {
+        std::string line, where, accepted;
+    } cases[] = {
+        {"kind = \"real\"\nsoil = \"mud\"", "ground.soil",
+         "\"poor\", \"average\", \"good\", \"sea\" or \"city\""},
+        {"kind = \"real\"\nsoil = \"poor\"\npermittivity = 5", "ground.soil", "not both"},
+        {"kind = \"real\"\npermittivity = 1\nconductivity = 0", "ground.permittivity", "above 1"},
+        {"kind = \"real\"\npermittivity = 13", "ground.conductivity", "missing"},
+        {"kind = \"perfect\"\nsoil = \"poor\"", "ground", "belong to kind = \"real\" only"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_THAT([&] { parseStation(momLine(6, c.line), "m.toml"); },
+                    ::testing::ThrowsMessage<StationError>(
+                        ::testing::AllOf(HasSubstr(c.where), HasSubstr(c.accepted))));
+    }
 }
 
 TEST(StationReader, SiteAndPlacesAndTheirFaults) {

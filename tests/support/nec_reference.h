@@ -1,7 +1,8 @@
 #pragma once
 // nec2c as the reference of the engine's tests: a deck written here from
 // the wire's description (never by the engine), run in a temporary
-// directory, and the figures read back from its printed output.
+// directory, and the figures read back from its printed output. The tests
+// of kvarn's own deck writer run its decks the same way.
 
 #include <cmath>
 #include <cstdio>
@@ -34,7 +35,8 @@ struct NecPoint {
 };
 
 struct NecResult {
-    bool ran = false;
+    bool finished = false; // nec2c read the whole deck and ended without an error
+    bool ran = false;      // and printed E and H at every point
     double r = 0, x = 0;   // ohm, feed impedance
     double inputPower = 0; // W, at 1 V
     std::vector<NecPoint> points;
@@ -112,11 +114,12 @@ inline bool fieldRow(const std::string& line, double* xyz, double* magnitude) {
     return true;
 }
 
-inline NecResult runNec(const NecWire& w, const NecPlane& plane) {
+inline NecResult runNecDeck(const std::string& deck) {
     kvarn::testing::TempDir dir;
-    std::ofstream("wire.nec") << necDeck(w, plane);
+    std::ofstream("wire.nec") << deck;
     NecResult out;
     if (std::system("nec2c -iwire.nec -owire.out > /dev/null 2>&1") != 0) return out;
+    out.finished = true;
     std::ifstream in("wire.out");
     std::string line;
     enum { None, Input, Electric, Magnetic } section = None;
@@ -148,6 +151,10 @@ inline NecResult runNec(const NecWire& w, const NecPlane& plane) {
     }
     out.ran = !out.points.empty() && hIndex == out.points.size();
     return out;
+}
+
+inline NecResult runNec(const NecWire& w, const NecPlane& plane) {
+    return runNecDeck(necDeck(w, plane));
 }
 
 } // namespace kvarn::mom::testing
