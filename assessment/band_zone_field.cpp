@@ -20,7 +20,7 @@ void BandZoneField::evaluate(std::span<const zone::Point3> points,
     for (std::size_t k = 0; k < points.size(); ++k)
         at[k] = {points[k].x, points[k].y, points[k].z};
     std::vector<FieldValue> values(points.size());
-    model_.evaluate(at, values);
+    model_.evaluateFromBelow(at, values);
     for (std::size_t k = 0; k < points.size(); ++k) {
         // Below the ground there is no one to protect, and a model over a
         // ground gives no field there: such a point is no part of the zone.

@@ -1,6 +1,8 @@
 #pragma once
 // A band's field model as the zone search sees it: the share of the
-// band's limits at any points, and the model's own bound far out.
+// band's limits at any points, from the model's fields from below (never
+// above its own values, so that a point in the zone is in it), and the
+// model's own bound far out.
 
 #include "assessment/field_model.h"
 #include "limits/reference_levels.h"

@@ -91,6 +91,14 @@ class BandFieldModel {
                                    std::span<PlaneSink* const> sinks) = 0;
     // out[i] for points[i], the same values a plane through the point gives.
     virtual void evaluate(std::span<const Point3> points, std::span<FieldValue> out) const = 0;
+    // The same for a search that only asks where the fields exceed their
+    // limits (the three-dimensional zone): E and H never above what evaluate
+    // gives and short of it by at most the model's proven error, holds the
+    // same. A model without a cheaper way gives evaluate's values.
+    virtual void evaluateFromBelow(std::span<const Point3> points,
+                                   std::span<FieldValue> out) const {
+        evaluate(points, out);
+    }
     // The same model at another transmitter power (W), writing no reports.
     virtual std::unique_ptr<BandFieldModel> atPower(double transmitterWatts) const = 0;
     // Bounds of E and H at every point at or above the ground that lies at

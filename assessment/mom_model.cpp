@@ -81,11 +81,24 @@ PlaneOutcome MomBandModel::scanPlane(const GridAxes& axes, double height,
 }
 
 void MomBandModel::evaluate(std::span<const Point3> points, std::span<FieldValue> out) const {
+    fieldsAt(points, out, false);
+}
+
+void MomBandModel::evaluateFromBelow(std::span<const Point3> points,
+                                     std::span<FieldValue> out) const {
+    fieldsAt(points, out, true);
+}
+
+void MomBandModel::fieldsAt(std::span<const Point3> points, std::span<FieldValue> out,
+                            bool fromBelow) const {
     std::vector<mom::Vec3> at(points.size());
     for (std::size_t k = 0; k < points.size(); ++k)
         at[k] = {points[k].x, points[k].y, points[k].z};
     std::vector<mom::FieldPoint> fields(points.size());
-    solved_->field->evaluate(at, fields);
+    if (fromBelow)
+        solved_->field->evaluateFromBelow(at, fields);
+    else
+        solved_->field->evaluate(at, fields);
     for (std::size_t k = 0; k < points.size(); ++k) {
         const mom::FieldPoint& f = fields[k];
         out[k] =

@@ -22,6 +22,10 @@ class MomBandModel : public BandFieldModel {
     PlaneOutcome scanPlane(const GridAxes& axes, double height,
                            std::span<PlaneSink* const> sinks) override;
     void evaluate(std::span<const Point3> points, std::span<FieldValue> out) const override;
+    // The engine's node forms away from the wire (NearField::fromBelow):
+    // short of evaluate by some 1e-5 of the segments' fields at most.
+    void evaluateFromBelow(std::span<const Point3> points,
+                           std::span<FieldValue> out) const override;
     std::unique_ptr<BandFieldModel> atPower(double transmitterWatts) const override;
     // The segments' current moments as short current elements, their
     // images' too over a ground.
@@ -29,6 +33,8 @@ class MomBandModel : public BandFieldModel {
     double featureLength() const override;
 
   private:
+    // evaluate, or evaluateFromBelow.
+    void fieldsAt(std::span<const Point3> points, std::span<FieldValue> out, bool fromBelow) const;
     // The same solution at another power: fields scale with its square root.
     MomBandModel(std::shared_ptr<const mom::WireAnalysis> solved, double solvedFeedPower,
                  double feedPower, bool overGround);

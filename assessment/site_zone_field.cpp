@@ -33,7 +33,7 @@ SiteZoneField::quotients(std::span<const Point3> points) const {
                                                    std::vector<Quotients>(antennas_));
     std::vector<FieldValue> values(points.size());
     for (const SiteSource& source : sources_) {
-        source.model->evaluate(points, values);
+        source.model->evaluateFromBelow(points, values);
         for (std::size_t k = 0; k < points.size(); ++k) {
             Quotients& q = perAntenna[k][source.antenna];
             const FieldValue& v = values[k];

@@ -34,7 +34,9 @@ class SiteZoneField : public zone::ZoneField {
 
     // The quotients E and H at each point: per antenna the largest over
     // its bands, then summed (at the same time) or the largest (one at a
-    // time); holds is false where some model cannot give the field.
+    // time); holds is false where some model cannot give the field. From
+    // the models' fields from below, as a band's zone takes them, so that a
+    // point in the zone is in it.
     struct Quotients {
         double e = 0, h = 0;
         bool holds = true;

@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "zone/cleared_space.h"
 #include "zone/ray_patch.h"
 #include "zone/wires.h"
 #include "zone/zone_field.h"
@@ -18,12 +19,16 @@ namespace kvarn::zone {
 // cannot be computed.
 inline constexpr double kRayStart = 0.01; // m
 
-// Steps: inside the zone a fixed one (a gap thinner than it may go unseen,
-// which changes neither the outer edge nor a projection); outside, a step
-// that shrinks as the share nears 1 (see outsideStep).
-inline constexpr double kZoneStep = 0.3;  // m
+// Steps: inside the zone the longest step: a gap thinner than it may go
+// unseen, which changes neither the ends of a ray's stretches, where the
+// extremes lie, nor a projection, and leaves the zone's pieces on the safe
+// side; narrowing the edge between two samples far apart costs fewer
+// points than stepping up to it. Outside, a step that shrinks as the share
+// nears 1 (see outsideStep). Both at most half the field's feature length
+// and kMaxStep: a lobe of the zone is at least a feature length across,
+// and the ray lattice is as fine sideways at the reach (see rayPatches).
 inline constexpr double kMinStep = 0.05;  // m
-inline constexpr double kMaxStep = 1.0;   // m
+inline constexpr double kMaxStep = 5.0;   // m
 inline constexpr double kStepShare = 0.5; // of the step at which a near field could reach 1
 
 // An edge is bisected until the zone point and the point outside are this
@@ -58,16 +63,19 @@ struct MarchTask {
     double from = kRayStart; // m
     double window = 0;       // m
     double end = 0;          // m: the reach, or where the ray meets the ground
-    double step = 0;         // m: a fixed step, inside the zone and out; 0 for the rule above
+    double step = 0; // m: a fixed step, inside the zone and out; 0 for the rules above, which
+                     // pass the space earlier samples showed free of the zone
+    int wave = 0;    // the tasks of wave 0 march first, then those of 1 ... kWaves - 1
 };
+inline constexpr int kWaves = 5;
 
 // m along the ray to the ground, or infinity for a ray that does not go down.
 double groundDistance(const RayLine& line);
 
 class RayMarcher {
   public:
-    // Steps outside the zone are at most half the field's feature length,
-    // within kMinStep and kMaxStep.
+    // Steps are at most half the field's feature length, within kMinStep
+    // and kMaxStep.
     RayMarcher(const ZoneField& field, const Wires& wires);
 
     // The zone stretches of each task's ray, in order along the ray, their
@@ -75,6 +83,8 @@ class RayMarcher {
     std::vector<std::vector<ZoneStretch>> march(std::span<const MarchTask> tasks,
                                                 double tolerance = kEdgeTolerance);
 
+    // m: the longest step.
+    double longest() const { return longest_; }
     // Field points evaluated so far.
     std::size_t evaluations() const { return evaluations_; }
 
@@ -83,7 +93,8 @@ class RayMarcher {
 
     const ZoneField& field_;
     const Wires& wires_;
-    double longest_; // m: the longest step outside the zone
+    double longest_; // m: the longest step
+    ClearedSpace cleared_;
     std::size_t evaluations_ = 0;
 };
 

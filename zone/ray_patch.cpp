@@ -56,8 +56,9 @@ std::vector<Point3> distinctCorners(std::span<const Point3> corners) {
     return out;
 }
 
-std::vector<Patch> rayPatches(std::span<const Point3> corners, double reach) {
-    int around = std::max(kMinAround, static_cast<int>(std::ceil(2 * kPi * reach / kCoarseArc)));
+std::vector<Patch> rayPatches(std::span<const Point3> corners, double reach, double arc) {
+    const double apart = std::max(arc, kCoarseArc);
+    int around = std::max(kMinAround, static_cast<int>(std::ceil(2 * kPi * reach / apart)));
     around = (around + 3) / 4 * 4; // level, up and down rays on a horizontal wire
     std::vector<Patch> patches;
     if (corners.size() == 1) {

@@ -43,8 +43,8 @@ struct Patch {
 
 // The coarse pattern of rays: a station at least every kCoarseStation along
 // each segment, and angles at least every 360 / kMinAround degrees, closer
-// when the reach is large so that neighbouring rays stay within
-// kCoarseArc of each other at the reach.
+// when the reach is large so that neighbouring rays stay within the arc
+// rayPatches is given (at least kCoarseArc) of each other at the reach.
 inline constexpr double kCoarseStation = 1.0; // m
 inline constexpr int kMinAround = 24;         // rays around a segment
 inline constexpr double kCoarseArc = 3.0;     // m, between neighbouring rays at the reach
@@ -55,7 +55,8 @@ inline constexpr double kShortestSegment = 1e-6; // m
 std::vector<Point3> distinctCorners(std::span<const Point3> corners);
 
 // The patches of the polyline through distinct corners (at least one), for
-// a search out to `reach` m.
-std::vector<Patch> rayPatches(std::span<const Point3> corners, double reach);
+// a search out to `reach` m with neighbouring rays at most max(arc,
+// kCoarseArc) m apart there.
+std::vector<Patch> rayPatches(std::span<const Point3> corners, double reach, double arc);
 
 } // namespace kvarn::zone

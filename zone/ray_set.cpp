@@ -48,7 +48,22 @@ std::size_t RaySet::ray(std::size_t patch, long ip, long iq, double window, doub
     const std::size_t i = rays_.size();
     rays_.push_back(r);
     index_.emplace(k, i);
-    tasks_.push_back({r.line, std::max(inside, kRayStart), window, r.end});
+    MarchTask task{r.line, std::max(inside, kRayStart), window, r.end};
+    // The coarse rays march in waves from a sparse lattice to the full one,
+    // so that the later ones pass much of the space the earlier ones showed
+    // below the limits: every fourth ray either way, the centres of the
+    // squares they span, the middles of those squares' sides; then the same
+    // a level finer: the rays odd either way, and the rest.
+    if (ip % kFinest == 0 && iq % kFinest == 0) {
+        const long m = ip / kFinest, n = iq / kFinest;
+        if (m % 2 != 0 || n % 2 != 0)
+            task.wave = m % 2 != 0 && n % 2 != 0 ? 3 : 4;
+        else if (m % 4 == 0 && n % 4 == 0)
+            task.wave = 0;
+        else
+            task.wave = m % 4 != 0 && n % 4 != 0 ? 1 : 2;
+    }
+    tasks_.push_back(task);
     return i;
 }
 

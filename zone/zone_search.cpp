@@ -6,9 +6,11 @@
 // the antenna from which on the field's own bound of the share is below 1
 // (outerReach). The bound holds at every point at least that far from the
 // antenna, and every point nearer lies on a ray from its nearest point of
-// the nearest wire, so no part of the zone lies beyond the reach and none within
-// it is left unvisited: the march does not stop where the share first
-// falls below 1, and a lobe beyond a gap is found. For the standing-wave
+// the nearest wire, so no part of the zone lies beyond the reach and none
+// within it is left unvisited: the march does not stop where the share
+// first falls below 1 (it only passes, without samples of its own, the
+// space round earlier samples that their steps vouch for), and a lobe
+// beyond a gap is found. For the standing-wave
 // model the bound is the sum of its elements' largest fields at that
 // distance; the example station's reach is 12.7 m on 80 m, 7.3 m on 40 m
 // and 5.0 m on 20 m.
@@ -26,12 +28,15 @@ namespace kvarn::zone {
 namespace {
 
 // A cell is cut across where two neighbouring rays' zone points lie
-// farther apart than kMaxEdge: the pieces between them then follow the
-// edge of a zone as round as the spheres within 2.1 m of a wire's elements
-// to within 0.02 m. Where the zone begins or ends between two rays, or
-// changes its number of stretches, it is cut until they are kMinEdge apart.
-constexpr double kMaxEdge = 0.6; // m
-constexpr double kMinEdge = 0.1; // m
+// farther apart than a chord whose sagitta on a sphere round the wire
+// through them is kEdgeSagitta, and at least kMaxEdge: the pieces between
+// them then follow the edge of a zone as round as that sphere, the
+// sphere within 2.1 m of a wire's elements included, to within 0.02 m.
+// Where the zone begins or ends between two rays, or changes its number of
+// stretches, it is cut until they are kMinEdge apart.
+constexpr double kEdgeSagitta = 0.02; // m
+constexpr double kMaxEdge = 0.6;      // m
+constexpr double kMinEdge = 0.1;      // m
 // A ray added between others is marched out to this much beyond the
 // farthest zone point of the rays around it (and on while it is still in
 // the zone there); they were marched to the reach and vouch for the rest.
@@ -54,11 +59,18 @@ bool edgeNeedsRay(const SearchRay& a, const SearchRay& b) {
         return norm(a.line.at(r) - b.line.at(r)) > kMinEdge;
     }
     double apart = 0;
+    bool tooFar = false;
     const std::size_t common = std::min(a.zone.size(), b.zone.size());
     for (std::size_t k = 0; k < common; ++k)
-        apart = std::max({apart, norm(a.line.at(a.zone[k].from) - b.line.at(b.zone[k].from)),
-                          norm(a.line.at(a.zone[k].to) - b.line.at(b.zone[k].to))});
-    if (apart > kMaxEdge) return true;
+        for (auto end : {&ZoneStretch::from, &ZoneStretch::to}) {
+            const double ra = a.zone[k].*end, rb = b.zone[k].*end;
+            const double d = norm(a.line.at(ra) - b.line.at(rb));
+            apart = std::max(apart, d);
+            // The chord of sagitta s on a sphere of radius R: sqrt(8 s R).
+            const double radius = std::min(ra, rb);
+            tooFar = tooFar || d > std::max(kMaxEdge, std::sqrt(8 * kEdgeSagitta * radius));
+        }
+    if (tooFar) return true;
     return a.zone.size() != b.zone.size() && apart > kMinEdge;
 }
 
@@ -190,16 +202,18 @@ Zone findZone(std::span<const std::vector<Point3>> antennas, const ZoneField& fi
     }
     zone.reach = *reach;
     // Every antenna casts its own rays: a point within the reach of the
-    // nearest wire lies on a ray from that wire's nearest point.
+    // nearest wire lies on a ray from that wire's nearest point. Rays lie
+    // as far apart at the reach as the longest step along them.
     std::vector<std::vector<Point3>> lines;
-    std::vector<Patch> patches;
-    for (const std::vector<Point3>& antenna : antennas) {
+    for (const std::vector<Point3>& antenna : antennas)
         lines.push_back(distinctCorners(antenna));
-        const std::vector<Patch> own = rayPatches(lines.back(), zone.reach);
-        patches.insert(patches.end(), own.begin(), own.end());
-    }
     const Wires wires(std::move(lines));
     RayMarcher marcher(field, wires);
+    std::vector<Patch> patches;
+    for (const std::vector<Point3>& line : wires.lines()) {
+        const std::vector<Patch> own = rayPatches(line, zone.reach, marcher.longest());
+        patches.insert(patches.end(), own.begin(), own.end());
+    }
     RaySet rays(patches, zone.reach, marcher);
     const std::vector<Cell> cells = refine(rays, coarseCells(rays));
     zone.rays = rays.all().size();
