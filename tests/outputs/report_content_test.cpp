@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/map_support.h"
+#include "outputs/report_blocks.h"
 #include "outputs/report_content.h"
 
 namespace kvarn {
@@ -127,6 +128,20 @@ TEST(ReportContent, OverallVerdictFollowsTheBands) {
         a.stopped = c.stopped;
         EXPECT_THAT(textOf(reportDocument(station(), a, {}).parts[0]), HasSubstr(c.says)) << c.says;
     }
+}
+
+TEST(ReportContent, ABandWhoseZoneLeavesTheAreaSaysSoInEitherLanguage) {
+    // A band that fails with a site fails by its zone, whatever its grid.
+    BandResult b = band(3.65, false, false, "");
+    b.e.percent = 80;
+    b.area = AreaResult{false, -1.5, {0, 0}, {0, 0}};
+    Station s = station();
+    EXPECT_THAT(bandVerdictLine(s, b), HasSubstr("the zone LEAVES the controllable area"));
+    EXPECT_THAT(bandVerdictLine(s, b), Not(HasSubstr("EXCEEDS")));
+    s.language = Language::de;
+    EXPECT_THAT(bandVerdictLine(s, b), HasSubstr("die Zone VERLÄSST den kontrollierbaren Bereich"));
+    b.zone.problem = "its bound stays above the limits beyond 1000 m";
+    EXPECT_THAT(bandVerdictLine(s, b), Not(HasSubstr("VERLÄSST")));
 }
 
 } // namespace
