@@ -12,6 +12,8 @@
 #include "drawing/map_support.h"
 #include "outputs/report_blocks.h"
 #include "outputs/report_content.h"
+#include "outputs/result_table.h"
+#include "outputs/wording.h"
 
 namespace kvarn {
 namespace {
@@ -142,6 +144,20 @@ TEST(ReportContent, ABandWhoseZoneLeavesTheAreaSaysSoInEitherLanguage) {
     EXPECT_THAT(bandVerdictLine(s, b), HasSubstr("die Zone VERLÄSST den kontrollierbaren Bereich"));
     b.zone.problem = "its bound stays above the limits beyond 1000 m";
     EXPECT_THAT(bandVerdictLine(s, b), Not(HasSubstr("VERLÄSST")));
+}
+
+TEST(ReportContent, WithoutAGridNoHighestValueIsShown) {
+    BandResult b = band(7.1, true, false, "");
+    b.highestPower = 4000;
+    for (const Wording* w : {&wordingFor(Language::en), &wordingFor(Language::de)}) {
+        const auto withGrid = resultCells(b, *w, true);
+        const auto without = resultCells(b, *w, false);
+        EXPECT_NE(withGrid[4], "-");
+        EXPECT_NE(withGrid[7], "-");
+        for (std::size_t k : {4u, 5u, 7u})
+            EXPECT_EQ(without[k], "-") << k;
+        EXPECT_EQ(without[8], withGrid[8]) << "the verdict stays";
+    }
 }
 
 } // namespace
