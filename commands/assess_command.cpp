@@ -10,8 +10,8 @@
 
 #include "assessment/assess.h"
 #include "assessment/site_assessment.h"
-#include "base/printable_text.h"
 #include "base/removal_on_signal.h"
+#include "commands/complaints.h"
 #include "commands/exit_status.h"
 #include "drawing/map_file.h"
 #include "drawing/plan_file.h"
@@ -27,21 +27,10 @@
 #include "outputs/site_drawings.h"
 #include "outputs/site_table.h"
 #include "outputs/summary_json.h"
-#include "station/station_reader.h"
 
 namespace kvarn {
 
 namespace {
-
-// Faults of a station file listed before the rest are only counted: the
-// first ones tell what to mend, a flood of them only scrolls it away.
-constexpr std::size_t kFaultsListed = 20;
-
-// A message on standard error, with whatever came from a file or the
-// command line shown, not obeyed.
-void complain(const std::string& message) {
-    std::fprintf(stderr, "kvarn: %s\n", printable(message).c_str());
-}
 
 // Today in the local time zone, "2024-05-01".
 std::string today() {
@@ -196,17 +185,9 @@ int runAssess(const AssessRequest& request) {
     std::signal(SIGXFSZ, SIG_IGN);
     removeFilesOnSignals();
 
-    Installation installation;
-    try {
-        installation = readInstallation(request.stationPath);
-    } catch (const StationError& e) {
-        const std::vector<std::string>& faults = e.faults();
-        for (std::size_t k = 0; k < faults.size() && k < kFaultsListed; ++k)
-            complain(faults[k]);
-        if (faults.size() > kFaultsListed)
-            complain("and " + std::to_string(faults.size() - kFaultsListed) + " more faults");
-        return kStatusBadInput;
-    }
+    const std::optional<Installation> read = readStationOrComplain(request.stationPath);
+    if (!read) return kStatusBadInput;
+    const Installation& installation = *read;
     const bool several = installation.antennas.size() > 1;
 
     // Everything that can fail about the output is tried before the

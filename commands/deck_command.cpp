@@ -4,20 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "base/printable_text.h"
+#include "commands/complaints.h"
 #include "commands/exit_status.h"
 #include "outputs/nec_deck.h"
-#include "station/station_reader.h"
 
 namespace kvarn {
 
 namespace {
-
-constexpr std::size_t kFaultsListed = 20;
-
-void complain(const std::string& message) {
-    std::fprintf(stderr, "kvarn: %s\n", printable(message).c_str());
-}
 
 // "\"Dipol\", \"GP\"".
 std::string namesOf(const Installation& installation) {
@@ -47,17 +40,9 @@ const Station* chosenAntenna(const Installation& installation, const DeckRequest
 } // namespace
 
 int runDeck(const DeckRequest& request) {
-    Installation installation;
-    try {
-        installation = readInstallation(request.stationPath);
-    } catch (const StationError& e) {
-        const std::vector<std::string>& faults = e.faults();
-        for (std::size_t k = 0; k < faults.size() && k < kFaultsListed; ++k)
-            complain(faults[k]);
-        if (faults.size() > kFaultsListed)
-            complain("and " + std::to_string(faults.size() - kFaultsListed) + " more faults");
-        return kStatusBadInput;
-    }
+    const std::optional<Installation> read = readStationOrComplain(request.stationPath);
+    if (!read) return kStatusBadInput;
+    const Installation& installation = *read;
     const Station* antenna = chosenAntenna(installation, request);
     if (antenna == nullptr) return kStatusBadInput;
     const std::size_t bands = antenna->bands.size();

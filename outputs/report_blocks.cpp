@@ -10,6 +10,7 @@
 #include "outputs/report_wording.h"
 #include "outputs/result_table.h"
 #include "outputs/site_drawings.h"
+#include "outputs/site_table.h"
 #include "outputs/wording.h"
 #include "station/model_names.h"
 
@@ -73,19 +74,6 @@ ReportTable highestTable(const BandResult& b, const Wording& w, const ReportWord
                           p.percent > 100});
     }
     return t;
-}
-
-// The zone against the controllable area.
-std::string areaText(const BandResult& b, const Wording& w, const ReportWording& r) {
-    if (!b.zone.problem.empty()) return text(r.areaUnknown);
-    const AreaResult& a = *b.area;
-    std::string out = text(a.inside ? r.areaInside : r.areaLeaves);
-    if (a.margin)
-        out += *a.margin > 0 ? Wording::fill(r.areaMargin, {w.number("%.2f m", *a.margin)})
-                             : Wording::fill(r.areaCrosses, {w.number("%.2f m", -*a.margin)});
-    else
-        out += r.areaNoneBelow;
-    return out;
 }
 
 // The feed as the model solved it.
@@ -297,7 +285,9 @@ ReportPart bandPart(const Station& station, const BandResult& b) {
              Wording::fill(r.heightsWorst, {listOf(station.heights, station.language)})});
     }
     if (b.feed) facts.items.push_back({text(r.feedLabel), feedText(b, w, r)});
-    if (b.area) facts.items.push_back({text(r.areaLabel), areaText(b, w, r)});
+    if (b.area)
+        facts.items.push_back(
+            {text(r.areaLabel), areaText(b.zone.problem.empty(), b.area, station.language)});
     p.blocks.push_back(facts);
     if (station.hasGrid) {
         p.blocks.push_back(ReportHeading{text(b.highest.size() == 10 ? r.tenHighest : r.highest)});

@@ -50,10 +50,14 @@ std::string siteDistanceText(const SiteResult& site, Language language) {
 }
 
 std::string siteAreaText(const SiteResult& site, Language language) {
+    return areaText(site.zone.problem.empty(), site.area, language);
+}
+
+std::string areaText(bool searched, const std::optional<AreaResult>& area, Language language) {
     const Wording& w = wordingFor(language);
     const ReportWording& r = reportWordingFor(language);
-    if (!site.zone.problem.empty() || !site.area) return text(r.areaUnknown);
-    const AreaResult& a = *site.area;
+    if (!searched || !area) return text(r.areaUnknown);
+    const AreaResult& a = *area;
     std::string out = text(a.inside ? r.areaInside : r.areaLeaves);
     if (a.margin)
         out += *a.margin > 0 ? Wording::fill(r.areaMargin, {w.number("%.2f m", *a.margin)})

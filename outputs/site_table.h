@@ -17,6 +17,9 @@ std::string resultText(const Installation& installation, const SiteAssessment& a
 std::string siteDistanceText(const SiteResult& site, Language language);
 // The site's zone against the controllable area.
 std::string siteAreaText(const SiteResult& site, Language language);
+// A zone against the controllable area: inside or not, and the margin; or
+// that it is unknown when the zone was not searched.
+std::string areaText(bool searched, const std::optional<AreaResult>& area, Language language);
 
 // The site in one sentence for the end of the table: its verdict and why.
 std::string siteVerdictLine(const Installation& installation, const SiteAssessment& all);
