@@ -146,6 +146,36 @@ ReportFacts stationFacts(const Station& s) {
     return facts;
 }
 
+std::vector<ReportBlock> antennaFigures(const Station& station, const Assessment& assessment) {
+    const Wording& w = wordingFor(station.language);
+    const ReportWording& r = reportWordingFor(station.language);
+    std::vector<ReportBlock> blocks;
+    blocks.push_back(ReportHeading{text(r.powerChainHeading)});
+    blocks.push_back(powerChainTable(station, assessment));
+
+    blocks.push_back(ReportHeading{text(r.limitsHeading)});
+    blocks.push_back(ReportFacts{{{text(r.limitSet), limitSetTitleIn(station.limits, w)},
+                                  {text(r.source), limitSetSourceIn(station.limits, w)}}});
+    blocks.push_back(limitTable(station, assessment));
+
+    blocks.push_back(ReportHeading{text(r.resultsHeading)});
+    blocks.push_back(resultsTable(station, assessment));
+    blocks.push_back(ReportParagraph{safetyDistanceLine(station, assessment), true});
+    for (const std::string& remark : bandRemarks(assessment, w))
+        blocks.push_back(ReportParagraph{remark});
+    blocks.push_back(ReportParagraph{text(w.resultNote)});
+    // What the grid's highest values mean with a site, when there is a grid.
+    if (station.plot() && station.hasGrid) blocks.push_back(ReportParagraph{text(w.siteNote)});
+
+    blocks.push_back(ReportHeading{text(r.zoneHeading)});
+    blocks.push_back(zoneTable(station, assessment));
+    if (!station.places.empty()) {
+        blocks.push_back(ReportHeading{text(r.placesHeading)});
+        blocks.push_back(placesTable(station, assessment));
+    }
+    return blocks;
+}
+
 ReportTable powerChainTable(const Station& station, const Assessment& assessment) {
     const Wording& w = wordingFor(station.language);
     const ReportWording& r = reportWordingFor(station.language);

@@ -15,6 +15,10 @@ namespace kvarn {
 
 // The antenna: its wire, feed, ground, grid and heights.
 ReportFacts stationFacts(const Station& station);
+
+// An antenna's figures under their headings: the power chain, the limits,
+// the results with their remarks and notes, the zones and the places.
+std::vector<ReportBlock> antennaFigures(const Station& station, const Assessment& assessment);
 // Transmitter to feed, one row per band; the time share only where some
 // band sends less than all the time (always in German, where the
 // declaration asks for it).

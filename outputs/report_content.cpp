@@ -17,7 +17,6 @@ std::string text(std::string_view words) {
 
 ReportPart firstPart(const Station& station, const Assessment& assessment,
                      const ReportContext& context) {
-    const Wording& w = wordingFor(station.language);
     const ReportWording& r = reportWordingFor(station.language);
     ReportPart p;
     p.blocks.push_back(ReportHeading{Wording::fill(r.assessmentOf, {station.title}), true});
@@ -26,28 +25,8 @@ ReportPart firstPart(const Station& station, const Assessment& assessment,
     p.blocks.push_back(ReportHeading{text(r.stationHeading)});
     p.blocks.push_back(stationFacts(station));
 
-    p.blocks.push_back(ReportHeading{text(r.powerChainHeading)});
-    p.blocks.push_back(powerChainTable(station, assessment));
-
-    p.blocks.push_back(ReportHeading{text(r.limitsHeading)});
-    p.blocks.push_back(ReportFacts{{{text(r.limitSet), limitSetTitleIn(station.limits, w)},
-                                    {text(r.source), limitSetSourceIn(station.limits, w)}}});
-    p.blocks.push_back(limitTable(station, assessment));
-
-    p.blocks.push_back(ReportHeading{text(r.resultsHeading)});
-    p.blocks.push_back(resultsTable(station, assessment));
-    p.blocks.push_back(ReportParagraph{safetyDistanceLine(station, assessment), true});
-    for (const std::string& remark : bandRemarks(assessment, w))
-        p.blocks.push_back(ReportParagraph{remark});
-    p.blocks.push_back(ReportParagraph{text(w.resultNote)});
-    if (station.plot()) p.blocks.push_back(ReportParagraph{text(w.siteNote)});
-
-    p.blocks.push_back(ReportHeading{text(r.zoneHeading)});
-    p.blocks.push_back(zoneTable(station, assessment));
-    if (!station.places.empty()) {
-        p.blocks.push_back(ReportHeading{text(r.placesHeading)});
-        p.blocks.push_back(placesTable(station, assessment));
-    }
+    for (ReportBlock& block : antennaFigures(station, assessment))
+        p.blocks.push_back(std::move(block));
 
     p.blocks.push_back(ReportHeading{text(r.verdictHeading)});
     p.blocks.push_back(ReportParagraph{criterionLine(station)});

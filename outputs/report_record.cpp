@@ -88,7 +88,6 @@ ReportPart coverPart(const Installation& installation, const SiteAssessment& all
 }
 
 ReportPart antennaPart(const Station& antenna, const Assessment& assessment) {
-    const Wording& w = wordingFor(antenna.language);
     const ReportWording& r = reportWordingFor(antenna.language);
     ReportPart p;
     p.title = Wording::fill(r.antennaPart, {antennaName(antenna)});
@@ -98,26 +97,8 @@ ReportPart antennaPart(const Station& antenna, const Assessment& assessment) {
         facts.items.front() = {text(r.nameLabel), antenna.antennaName};
     p.blocks.push_back(facts);
 
-    p.blocks.push_back(ReportHeading{text(r.powerChainHeading)});
-    p.blocks.push_back(powerChainTable(antenna, assessment));
-    p.blocks.push_back(ReportHeading{text(r.limitsHeading)});
-    p.blocks.push_back(ReportFacts{{{text(r.limitSet), limitSetTitleIn(antenna.limits, w)},
-                                    {text(r.source), limitSetSourceIn(antenna.limits, w)}}});
-    p.blocks.push_back(limitTable(antenna, assessment));
-
-    p.blocks.push_back(ReportHeading{text(r.resultsHeading)});
-    p.blocks.push_back(resultsTable(antenna, assessment));
-    p.blocks.push_back(ReportParagraph{safetyDistanceLine(antenna, assessment), true});
-    for (const std::string& remark : bandRemarks(assessment, w))
-        p.blocks.push_back(ReportParagraph{remark});
-    p.blocks.push_back(ReportParagraph{text(w.resultNote)});
-
-    p.blocks.push_back(ReportHeading{text(r.zoneHeading)});
-    p.blocks.push_back(zoneTable(antenna, assessment));
-    if (!antenna.places.empty()) {
-        p.blocks.push_back(ReportHeading{text(r.placesHeading)});
-        p.blocks.push_back(placesTable(antenna, assessment));
-    }
+    for (ReportBlock& block : antennaFigures(antenna, assessment))
+        p.blocks.push_back(std::move(block));
     p.blocks.push_back(ReportHeading{text(r.verdictHeading)});
     for (const BandResult& b : assessment.bands)
         p.blocks.push_back(ReportBullet{bandVerdictLine(antenna, b)});
