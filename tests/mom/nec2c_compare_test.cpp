@@ -170,7 +170,8 @@ std::vector<GridNode> nec2cWrongNodes(const NecWire& w) {
                 const double rho = r * std::cos(theta), zph = r * std::sin(theta);
                 if (zph >= 2 * rho || rho * (k1.real() - k) < 2 * k) continue;
                 const std::complex<double> bk = std::complex<double>(-zph, rho) * (k1 - cp3);
-                if (-bk.real() / std::abs(bk.imag()) > 4 * rho / zph) wrong.push_back({g, ir, it});
+                // -Re/|Im| > 4 rho / z, multiplied out: z is 0 on the grid's first row.
+                if (-bk.real() * zph > 4 * rho * std::abs(bk.imag())) wrong.push_back({g, ir, it});
             }
     }
     return wrong;
