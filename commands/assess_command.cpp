@@ -50,13 +50,17 @@ bool colourWanted() {
            !(term != nullptr && std::strcmp(term, "dumb") == 0);
 }
 
+// Every drawing is written in each of these formats.
+struct DrawingFormat {
+    MapFormat format;
+    const char* extension;
+};
+constexpr DrawingFormat kFormats[] = {
+    {MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
+
 // The band's map in every format, into the directory beside the reports.
 void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir) {
-    const struct {
-        MapFormat format;
-        const char* extension;
-    } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
-    for (const auto& f : formats) {
+    for (const DrawingFormat& f : kFormats) {
         WrittenFile file;
         file.name = mapFileName(fileStem(station), bandTag(station, b.index), f.extension);
         file.kind = "map";
@@ -70,12 +74,8 @@ void writeMaps(const Station& station, const BandResult& b, OutputDirectory& dir
 // The zone drawn from above and from the side, for the station and each
 // band, in every format.
 void writeZoneDrawings(const Station& station, const Assessment& assessment, OutputDirectory& dir) {
-    const struct {
-        MapFormat format;
-        const char* extension;
-    } formats[] = {{MapFormat::Png, "png"}, {MapFormat::Svg, "svg"}, {MapFormat::Pdf, "pdf"}};
     const SitePlan plan = stationPlan(station, assessment);
-    for (const auto& f : formats)
+    for (const DrawingFormat& f : kFormats)
         dir.writeWith(
             {fileStem(station) + "_plan." + f.extension, "plan", {}, {}, {}, {}},
             [&](const std::filesystem::path& path) { writeSitePlan(plan, path, f.format); });
@@ -85,7 +85,7 @@ void writeZoneDrawings(const Station& station, const Assessment& assessment, Out
         const SitePlan band = bandPlan(station, b);
         const SideView alongX = bandSideView(station, b, SideAxis::alongX);
         const SideView alongY = bandSideView(station, b, SideAxis::alongY);
-        for (const auto& f : formats) {
+        for (const DrawingFormat& f : kFormats) {
             const std::string ext = f.extension;
             dir.writeWith(
                 {stem + "_plan." + ext, "plan", b.band.frequency, {}, {}, b.index + 1},
@@ -116,19 +116,17 @@ void writeSiteDrawings(const Installation& installation, const SiteAssessment& a
     const SitePlan plan = sitePlan(installation, all);
     const SideView alongX = siteSideView(installation, all, SideAxis::alongX);
     const SideView alongY = siteSideView(installation, all, SideAxis::alongY);
-    for (const auto& [format, ext] :
-         {std::pair{MapFormat::Png, "png"}, std::pair{MapFormat::Svg, "svg"},
-          std::pair{MapFormat::Pdf, "pdf"}}) {
-        const std::string e = ext;
+    for (const DrawingFormat& f : kFormats) {
+        const std::string e = f.extension;
         dir.writeWith(
             {stem + "_plan." + e, "plan", {}, {}, {}, {}},
-            [&](const std::filesystem::path& path) { writeSitePlan(plan, path, format); });
+            [&](const std::filesystem::path& path) { writeSitePlan(plan, path, f.format); });
         dir.writeWith(
             {stem + "_side_x." + e, "side view", {}, {}, {}, {}},
-            [&](const std::filesystem::path& path) { writeSideView(alongX, path, format); });
+            [&](const std::filesystem::path& path) { writeSideView(alongX, path, f.format); });
         dir.writeWith(
             {stem + "_side_y." + e, "side view", {}, {}, {}, {}},
-            [&](const std::filesystem::path& path) { writeSideView(alongY, path, format); });
+            [&](const std::filesystem::path& path) { writeSideView(alongY, path, f.format); });
     }
 }
 
@@ -150,12 +148,10 @@ void writeResults(const Installation& installation, const SiteAssessment& all,
         writeSiteDrawings(installation, all, dir);
     if (request.maps && all.site.simultaneous && first.hasGrid) {
         const FieldMap map = siteMap(installation, all);
-        for (const auto& [format, extension] :
-             {std::pair{MapFormat::Png, "png"}, std::pair{MapFormat::Svg, "svg"},
-              std::pair{MapFormat::Pdf, "pdf"}})
+        for (const DrawingFormat& f : kFormats)
             dir.writeWith(
-                {first.title + "_site_map." + extension, "map", {}, {}, {}, {}},
-                [&](const std::filesystem::path& path) { writeFieldMap(map, path, format); });
+                {first.title + "_site_map." + f.extension, "map", {}, {}, {}, {}},
+                [&](const std::filesystem::path& path) { writeFieldMap(map, path, f.format); });
     }
     if (request.pdf) {
         const ReportDocument report =
