@@ -26,8 +26,19 @@ std::string stationBroken(const Station& s) {
     for (const CornerPoint& c : s.corners)
         if (!isFiniteInput(c.x) || !isFiniteInput(c.y) || !isFiniteInput(c.z))
             return "a corner that is no finite number";
-    if (!wireLengthAccepted(s.wireLength) || s.wireLength != wireLength(s.corners))
-        return "wire length";
+    if (isExact(s.model)) {
+        // The exact models count each piece in whole metres, as the forms do.
+        if (!wireLengthAccepted(s.wireLength) || s.wireLength != wireLength(s.corners))
+            return "wire length";
+    } else {
+        // The method of moments takes the wire as it is.
+        double length = 0;
+        for (std::size_t j = 1; j < s.corners.size(); ++j)
+            length +=
+                std::hypot(s.corners[j].x - s.corners[j - 1].x, s.corners[j].y - s.corners[j - 1].y,
+                           s.corners[j].z - s.corners[j - 1].z);
+        if (!(length >= 1 && length <= 800) || s.wireLength != length) return "wire length";
+    }
     if (!rangeInOrder(s.grid.xanf, s.grid.xend) || !rangeInOrder(s.grid.yanf, s.grid.yend))
         return "grid ranges";
     if (!s.hasGrid && !s.plot()) return "neither a grid nor a site";
