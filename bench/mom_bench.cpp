@@ -78,13 +78,13 @@ NecTimes runNec(const Segments& wire) {
 
 int main(int argc, char** argv) {
     const unsigned threads = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 0;
-    WireSpec spec;
-    spec.corners = {{0, 0, 10}, {400, 0, 10}, {400, 400, 10}};
-    spec.frequencyMHz = 3.65;
-    spec.feedM = 0;
+    WireSpec wireSpec;
+    wireSpec.corners = {{0, 0, 10}, {400, 0, 10}, {400, 400, 10}};
+    wireSpec.frequencyMHz = 3.65;
+    wireSpec.feedM = 0;
 
     auto start = Clock::now();
-    const Segmentation cut = segmentWire(spec);
+    const Segmentation cut = segmentWire(wireSpec);
     const Expansion expansion = expandCurrent(cut.wire);
     const double tSegments = seconds(start);
     start = Clock::now();

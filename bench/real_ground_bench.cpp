@@ -63,15 +63,15 @@ struct Result {
     double maxE = 0, maxH = 0; // V/m and A/m RMS at 1 V, points that hold
 };
 
-Result runKvarn(const WireSpec& spec, unsigned threads) {
+Result runKvarn(const WireSpec& wireSpec, unsigned threads) {
     Result r;
     const std::clock_t processor = std::clock();
     auto start = Clock::now();
-    const GroundModel ground{
-        Ground::Real, std::make_shared<const RealGround>(spec.soil, spec.frequencyMHz, threads)};
+    const GroundModel ground{Ground::Real, std::make_shared<const RealGround>(
+                                               wireSpec.soil, wireSpec.frequencyMHz, threads)};
     r.times.tables = seconds(start);
     start = Clock::now();
-    const Segmentation cut = segmentWire(spec);
+    const Segmentation cut = segmentWire(wireSpec);
     const Expansion expansion = expandCurrent(cut.wire);
     const ComplexMatrix matrix = fillInteractionMatrix(cut.wire, expansion, ground, threads);
     r.times.fill = seconds(start);
@@ -132,17 +132,17 @@ NecTimes runNec() {
 
 int main(int argc, char** argv) {
     const unsigned threads = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 0;
-    WireSpec spec;
-    spec.corners = {{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
-    spec.frequencyMHz = 3.65;
-    spec.feedM = 20;
-    spec.ground = Ground::Real;
-    spec.soil = {13, 0.005};
+    WireSpec wireSpec;
+    wireSpec.corners = {{0, 0, 10}, {20, 0, 10}, {40, 0, 10}};
+    wireSpec.frequencyMHz = 3.65;
+    wireSpec.feedM = 20;
+    wireSpec.ground = Ground::Real;
+    wireSpec.soil = {13, 0.005};
 
     Result best;
     NecTimes nec;
     for (int run = 0; run < kRuns; ++run) {
-        const Result r = runKvarn(spec, threads);
+        const Result r = runKvarn(wireSpec, threads);
         if (run == 0 || r.times.all() < best.times.all()) best = r;
         const NecTimes t = runNec();
         if (t.wall >= 0 && (nec.wall < 0 || t.wall < nec.wall)) nec = t;

@@ -10,19 +10,19 @@
 
 namespace kvarn::mom {
 
-WireAnalysis analyseWire(const WireSpec& spec, double watts, unsigned threads) {
+WireAnalysis analyseWire(const WireSpec& wireSpec, double watts, unsigned threads) {
     WireAnalysis out;
     if (!std::isfinite(watts) || watts <= 0) {
         out.reason = "the power must be a positive number of W";
         return out;
     }
-    const Segmentation cut = segmentWire(spec);
+    const Segmentation cut = segmentWire(wireSpec);
     if (!cut.ok()) {
         out.reason = cut.reason;
         return out;
     }
     const Segments& wire = cut.wire;
-    const GroundModel ground = groundModel(spec, threads);
+    const GroundModel ground = groundModel(wireSpec, threads);
     const Expansion expansion = expandCurrent(wire);
     const ComplexMatrix matrix = fillInteractionMatrix(wire, expansion, ground, threads);
     const Solver solver(wire, expansion, matrix);

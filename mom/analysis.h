@@ -29,6 +29,6 @@ struct WireAnalysis {
 
 // Analyses the wire for `watts` of input power on `threads` threads (0:
 // momThreads()).
-WireAnalysis analyseWire(const WireSpec& spec, double watts, unsigned threads = 0);
+WireAnalysis analyseWire(const WireSpec& wireSpec, double watts, unsigned threads = 0);
 
 } // namespace kvarn::mom

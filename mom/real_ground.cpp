@@ -83,9 +83,9 @@ std::shared_ptr<const RealGround> realGroundFor(const Soil& soil, double frequen
     return ground;
 }
 
-GroundModel groundModel(const WireSpec& spec, unsigned threads) {
-    if (spec.ground != Ground::Real) return {spec.ground, nullptr};
-    return {Ground::Real, realGroundFor(spec.soil, spec.frequencyMHz, threads)};
+GroundModel groundModel(const WireSpec& wireSpec, unsigned threads) {
+    if (wireSpec.ground != Ground::Real) return {wireSpec.ground, nullptr};
+    return {Ground::Real, realGroundFor(wireSpec.soil, wireSpec.frequencyMHz, threads)};
 }
 
 } // namespace kvarn::mom

@@ -40,6 +40,6 @@ std::shared_ptr<const RealGround> realGroundFor(const Soil& soil, double frequen
 // The ground model of a checked wire (segmentWire passed it): nothing for
 // free space, the image for perfect ground, and for a real ground the
 // band's tables from realGroundFor().
-GroundModel groundModel(const WireSpec& spec, unsigned threads = 0);
+GroundModel groundModel(const WireSpec& wireSpec, unsigned threads = 0);
 
 } // namespace kvarn::mom

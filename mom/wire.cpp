@@ -29,23 +29,23 @@ bool finite(Vec3 p) {
 }
 
 // The checks that need no segments; empty when all pass.
-std::string checkSpec(const WireSpec& spec) {
-    if (spec.corners.size() < kMinCorners || spec.corners.size() > kMaxCorners)
+std::string checkSpec(const WireSpec& wireSpec) {
+    if (wireSpec.corners.size() < kMinCorners || wireSpec.corners.size() > kMaxCorners)
         return format("the wire needs 2 to 10 corners, not %.0f",
-                      static_cast<double>(spec.corners.size()));
-    for (std::size_t i = 0; i < spec.corners.size(); ++i)
-        if (!finite(spec.corners[i]))
+                      static_cast<double>(wireSpec.corners.size()));
+    for (std::size_t i = 0; i < wireSpec.corners.size(); ++i)
+        if (!finite(wireSpec.corners[i]))
             return format("corner %.0f has a coordinate that is not a number", i + 1.0);
-    if (!std::isfinite(spec.frequencyMHz) || spec.frequencyMHz <= 0)
+    if (!std::isfinite(wireSpec.frequencyMHz) || wireSpec.frequencyMHz <= 0)
         return "the frequency must be a positive number of MHz";
-    if (!std::isfinite(spec.diameterMm) || spec.diameterMm <= 0)
+    if (!std::isfinite(wireSpec.diameterMm) || wireSpec.diameterMm <= 0)
         return "the wire diameter must be a positive number of mm";
-    for (std::size_t i = 1; i < spec.corners.size(); ++i)
-        if (norm(spec.corners[i] - spec.corners[i - 1]) == 0)
+    for (std::size_t i = 1; i < wireSpec.corners.size(); ++i)
+        if (norm(wireSpec.corners[i] - wireSpec.corners[i - 1]) == 0)
             return format("corners %.0f and %.0f are the same point", static_cast<double>(i),
                           i + 1.0);
-    if (spec.ground == Ground::Real) {
-        const Soil& soil = spec.soil;
+    if (wireSpec.ground == Ground::Real) {
+        const Soil& soil = wireSpec.soil;
         if (!std::isfinite(soil.relativePermittivity) || soil.relativePermittivity < 1)
             return "the ground's relative permittivity must be a number of at least 1";
         if (!std::isfinite(soil.conductivity) || soil.conductivity < 0)
@@ -60,19 +60,19 @@ double maxSegmentLength(double wavelength) {
     return std::min(wavelength / kSegmentsPerWavelength, kMaxSegmentM);
 }
 
-Segmentation segmentWire(const WireSpec& spec) {
+Segmentation segmentWire(const WireSpec& wireSpec) {
     Segmentation out;
-    if (std::string reason = checkSpec(spec); !reason.empty()) {
+    if (std::string reason = checkSpec(wireSpec); !reason.empty()) {
         out.reason = reason;
         return out;
     }
     Segments& w = out.wire;
-    w.wavelength = kSpeedOfLight / spec.frequencyMHz;
-    w.radius = spec.diameterMm / 2000.0;
-    w.ground = spec.ground;
+    w.wavelength = kSpeedOfLight / wireSpec.frequencyMHz;
+    w.radius = wireSpec.diameterMm / 2000.0;
+    w.ground = wireSpec.ground;
     const double longest = maxSegmentLength(w.wavelength);
 
-    std::vector<Vec3> corners = spec.corners;
+    std::vector<Vec3> corners = wireSpec.corners;
     std::vector<std::size_t> counts; // segments per piece
     std::size_t total = 0;
     for (std::size_t i = 1; i < corners.size(); ++i) {
@@ -95,7 +95,7 @@ Segmentation segmentWire(const WireSpec& spec) {
                             static_cast<double>(total), static_cast<double>(kMaxSegments));
         return out;
     }
-    if (!std::isfinite(spec.feedM) || spec.feedM < 0 || spec.feedM > w.length) {
+    if (!std::isfinite(wireSpec.feedM) || wireSpec.feedM < 0 || wireSpec.feedM > w.length) {
         out.reason =
             format("the feed must lie on the wire: 0 to %.2f m from the first corner", w.length);
         return out;
@@ -106,7 +106,7 @@ Segmentation segmentWire(const WireSpec& spec) {
         kContactShare * norm(corners.back() - corners[corners.size() - 2]) / counts.back();
     w.closed = norm(corners.back() - corners.front()) <= std::min(firstContact, lastContact);
     bool groundedStart = false, groundedEnd = false;
-    if (spec.ground == Ground::Real) {
+    if (wireSpec.ground == Ground::Real) {
         // The Sommerfeld-Norton ground holds for currents above it; a wire
         // into a lossy ground would need the field inside it.
         for (std::size_t i = 0; i < corners.size(); ++i) {
@@ -120,7 +120,7 @@ Segmentation segmentWire(const WireSpec& spec) {
             }
         }
     }
-    if (spec.ground == Ground::Perfect) {
+    if (wireSpec.ground == Ground::Perfect) {
         for (std::size_t i = 0; i < corners.size(); ++i) {
             const bool first = i == 0, last = i + 1 == corners.size();
             const double contact = first ? firstContact : last ? lastContact : 0;
@@ -175,7 +175,7 @@ Segmentation segmentWire(const WireSpec& spec) {
     for (std::size_t p = 0; p < counts.size(); ++p) {
         const double piece = norm(corners[p + 1] - corners[p]);
         const double n = static_cast<double>(counts[p]);
-        const double t = (spec.feedM - pieceStart) / piece * n; // in segments of this piece
+        const double t = (wireSpec.feedM - pieceStart) / piece * n; // in segments of this piece
         if (t < n - kBorderShare) {
             w.feedSegment = first + static_cast<std::size_t>(std::floor(t + kBorderShare));
             break;

@@ -74,7 +74,7 @@ inline constexpr std::size_t kMaxSegments = 4000;    // more would not fit a den
 
 // Cuts every straight piece into equal segments no longer than
 // min(wavelength / 40, 0.5 m).
-Segmentation segmentWire(const WireSpec& spec);
+Segmentation segmentWire(const WireSpec& wireSpec);
 
 // The longest segment the rule allows at this wavelength, m.
 double maxSegmentLength(double wavelength);

@@ -47,23 +47,23 @@ NecDeck refused(std::string reason) {
 // the method of moments; for the exact models fed at the first corner in
 // free space, a corner that repeats the one before left out.
 struct DeckWire {
-    mom::WireSpec spec;
+    mom::WireSpec wireSpec;
     std::vector<std::size_t> leftOut; // station corner numbers (from 1) left out
 };
 
 DeckWire deckWire(const Station& station, double frequency) {
     DeckWire wire{momSpec(station, frequency), {}};
     if (!isExact(station.model)) return wire;
-    wire.spec.feedM = 0;
-    wire.spec.ground = mom::Ground::FreeSpace;
-    wire.spec.corners.clear();
+    wire.wireSpec.feedM = 0;
+    wire.wireSpec.ground = mom::Ground::FreeSpace;
+    wire.wireSpec.corners.clear();
     for (std::size_t k = 0; k < station.corners.size(); ++k) {
         const CornerPoint& c = station.corners[k];
         const mom::Vec3 p{c.x, c.y, c.z};
-        if (!wire.spec.corners.empty() && norm(p - wire.spec.corners.back()) == 0)
+        if (!wire.wireSpec.corners.empty() && norm(p - wire.wireSpec.corners.back()) == 0)
             wire.leftOut.push_back(k + 1);
         else
-            wire.spec.corners.push_back(p);
+            wire.wireSpec.corners.push_back(p);
     }
     return wire;
 }
@@ -207,13 +207,13 @@ std::string wireCards(const mom::Segments& w) {
 // GE, and GN over a ground. GE 1 over a ground: NEC-2 then joins a wire
 // end at z = 0 to its image (as the engine does) and refuses a wire below
 // the ground.
-std::string groundCards(const mom::WireSpec& spec) {
-    if (spec.ground == mom::Ground::FreeSpace) return necGeometryCard("GE", {0}) + "\n";
+std::string groundCards(const mom::WireSpec& wireSpec) {
+    if (wireSpec.ground == mom::Ground::FreeSpace) return necGeometryCard("GE", {0}) + "\n";
     const std::string ge = necGeometryCard("GE", {1}) + "\n";
-    if (spec.ground == mom::Ground::Perfect) return ge + necControlCard("GN", {1}) + "\n";
+    if (wireSpec.ground == mom::Ground::Perfect) return ge + necControlCard("GN", {1}) + "\n";
     return ge +
            necControlCard("GN", {2, 0, 0, 0},
-                          {spec.soil.relativePermittivity, spec.soil.conductivity}) +
+                          {wireSpec.soil.relativePermittivity, wireSpec.soil.conductivity}) +
            "\n";
 }
 
@@ -227,7 +227,7 @@ NecDeck necDeck(const Station& station, std::size_t band) {
     const std::string which =
         "band " + std::to_string(band + 1) + " (" + number(b.frequency) + " MHz)";
     const DeckWire wire = deckWire(station, b.frequency);
-    const mom::Segmentation cut = mom::segmentWire(wire.spec);
+    const mom::Segmentation cut = mom::segmentWire(wire.wireSpec);
     if (!cut.ok()) return refused("no NEC-2 deck for " + which + ": " + cut.reason);
     const bool hasGrid = station.hasGrid && !station.heights.empty();
     if (hasGrid && !gridLays(station))
@@ -259,7 +259,7 @@ NecDeck necDeck(const Station& station, std::size_t band) {
           feedComment(station, feedTag, feedSegment), scaleComment(b), gridComment(station, axes)})
         deck += necComment(comment);
     deck += "CE\n";
-    deck += wireCards(w) + groundCards(wire.spec);
+    deck += wireCards(w) + groundCards(wire.wireSpec);
     deck += necControlCard("EX", {0, static_cast<long>(feedTag), static_cast<long>(feedSegment), 0},
                            {kSourceVolts, 0.0}) +
             "\n";

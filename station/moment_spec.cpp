@@ -5,25 +5,25 @@
 namespace kvarn {
 
 mom::WireSpec momSpec(const Station& station, double frequency) {
-    mom::WireSpec spec;
+    mom::WireSpec wireSpec;
     for (const CornerPoint& c : station.corners)
-        spec.corners.push_back({c.x, c.y, c.z});
-    spec.feedM = station.feed;
-    spec.diameterMm = station.wireDiameterMm;
+        wireSpec.corners.push_back({c.x, c.y, c.z});
+    wireSpec.feedM = station.feed;
+    wireSpec.diameterMm = station.wireDiameterMm;
     switch (station.ground) {
     case GroundKind::free:
-        spec.ground = mom::Ground::FreeSpace;
+        wireSpec.ground = mom::Ground::FreeSpace;
         break;
     case GroundKind::perfect:
-        spec.ground = mom::Ground::Perfect;
+        wireSpec.ground = mom::Ground::Perfect;
         break;
     case GroundKind::real:
-        spec.ground = mom::Ground::Real;
-        spec.soil = {station.soil.permittivity, station.soil.conductivity};
+        wireSpec.ground = mom::Ground::Real;
+        wireSpec.soil = {station.soil.permittivity, station.soil.conductivity};
         break;
     }
-    spec.frequencyMHz = frequency;
-    return spec;
+    wireSpec.frequencyMHz = frequency;
+    return wireSpec;
 }
 
 CornerPoint feedPoint(const Station& station) {

@@ -51,13 +51,13 @@ int main() {
                 "E 0.5 m", "H 0.5 m", "E 1.5 m", "H 1.5 m", "E 2 m", "H 2 m", "P max (W)");
     for (const Example& ex : examples)
         for (const GroundCase& g : grounds) {
-            WireSpec spec;
-            spec.corners = ex.corners;
-            spec.feedM = ex.feedM;
-            spec.frequencyMHz = ex.mhz;
-            spec.ground = g.kind;
-            spec.soil = g.soil;
-            const WireAnalysis a = analyseWire(spec, kPower);
+            WireSpec wireSpec;
+            wireSpec.corners = ex.corners;
+            wireSpec.feedM = ex.feedM;
+            wireSpec.frequencyMHz = ex.mhz;
+            wireSpec.ground = g.kind;
+            wireSpec.soil = g.soil;
+            const WireAnalysis a = analyseWire(wireSpec, kPower);
             if (!a.ok()) {
                 std::fprintf(stderr, "%s: %s\n", ex.name, a.reason.c_str());
                 return 1;

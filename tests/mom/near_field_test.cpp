@@ -40,13 +40,13 @@ TEST(MomNearField, FromBelowNeverAboveTheEngineAndShortByATinyShare) {
         {vertical, 5, Ground::Real, 14.2},     {longWire, 20, Ground::Perfect, 28.5},
     };
     for (const Case& c : cases) {
-        WireSpec spec;
-        spec.corners = c.corners;
-        spec.feedM = c.feed;
-        spec.frequencyMHz = c.mhz;
-        spec.ground = c.ground;
-        spec.soil = {13, 0.005};
-        const WireAnalysis a = analyseWire(spec, 100);
+        WireSpec wireSpec;
+        wireSpec.corners = c.corners;
+        wireSpec.feedM = c.feed;
+        wireSpec.frequencyMHz = c.mhz;
+        wireSpec.ground = c.ground;
+        wireSpec.soil = {13, 0.005};
+        const WireAnalysis a = analyseWire(wireSpec, 100);
         std::mt19937_64 random(7);
         std::uniform_real_distribution<double> unit(0, 1);
         for (int i = 0; i < 1000; ++i) {

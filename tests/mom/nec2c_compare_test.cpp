@@ -93,15 +93,15 @@ TEST(MomAgainstNec2c, FieldsAndImpedanceOfAFamilyOfWires) {
     for (const Case& c : cases) {
         const testing::NecResult nec = testing::runNec(c.wire, c.plane);
         ASSERT_TRUE(nec.ran) << c.name << ": nec2c did not run (Debian package nec2c)";
-        WireSpec spec;
+        WireSpec wireSpec;
         for (const Point& p : c.wire.corners)
-            spec.corners.push_back({p[0], p[1], p[2]});
-        spec.feedM = c.wire.feedM;
-        spec.diameterMm = c.wire.diameterMm;
-        spec.frequencyMHz = c.wire.frequencyMHz;
-        spec.ground = c.wire.perfectGround ? Ground::Perfect : Ground::FreeSpace;
+            wireSpec.corners.push_back({p[0], p[1], p[2]});
+        wireSpec.feedM = c.wire.feedM;
+        wireSpec.diameterMm = c.wire.diameterMm;
+        wireSpec.frequencyMHz = c.wire.frequencyMHz;
+        wireSpec.ground = c.wire.perfectGround ? Ground::Perfect : Ground::FreeSpace;
         constexpr double kPower = 100; // W
-        const WireAnalysis ours = analyseWire(spec, kPower);
+        const WireAnalysis ours = analyseWire(wireSpec, kPower);
         ASSERT_TRUE(ours.ok()) << ours.reason;
         EXPECT_EQ(static_cast<int>(ours.summary.segments), nec.segments) << c.name;
 
@@ -264,16 +264,16 @@ TEST(MomAgainstNec2c, FieldsAndImpedanceOverRealGround) {
         ASSERT_EQ(outsideNec2csTrust(c.wire, c.plane), "") << c.name;
         const testing::NecResult nec = testing::runNec(c.wire, c.plane);
         ASSERT_TRUE(nec.ran) << c.name << ": nec2c did not run (Debian package nec2c)";
-        WireSpec spec;
+        WireSpec wireSpec;
         for (const Point& p : c.wire.corners)
-            spec.corners.push_back({p[0], p[1], p[2]});
-        spec.feedM = c.wire.feedM;
-        spec.diameterMm = c.wire.diameterMm;
-        spec.frequencyMHz = c.wire.frequencyMHz;
-        spec.ground = Ground::Real;
-        spec.soil = {c.wire.groundPermittivity, c.wire.groundConductivity};
+            wireSpec.corners.push_back({p[0], p[1], p[2]});
+        wireSpec.feedM = c.wire.feedM;
+        wireSpec.diameterMm = c.wire.diameterMm;
+        wireSpec.frequencyMHz = c.wire.frequencyMHz;
+        wireSpec.ground = Ground::Real;
+        wireSpec.soil = {c.wire.groundPermittivity, c.wire.groundConductivity};
         constexpr double kPower = 100; // W
-        const WireAnalysis ours = analyseWire(spec, kPower);
+        const WireAnalysis ours = analyseWire(wireSpec, kPower);
         ASSERT_TRUE(ours.ok()) << ours.reason;
         EXPECT_EQ(static_cast<int>(ours.summary.segments), nec.segments) << c.name;
 

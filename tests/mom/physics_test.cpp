@@ -25,9 +25,9 @@ struct Solved {
     Solver solver;
     Currents currents;
 
-    explicit Solved(const WireSpec& spec, unsigned threads = 0)
-        : wire(segmentWire(spec).wire), expansion(expandCurrent(wire)),
-          ground(groundModel(spec, threads)),
+    explicit Solved(const WireSpec& wireSpec, unsigned threads = 0)
+        : wire(segmentWire(wireSpec).wire), expansion(expandCurrent(wire)),
+          ground(groundModel(wireSpec, threads)),
           matrix(fillInteractionMatrix(wire, expansion, ground, threads)),
           solver(wire, expansion, matrix), currents(solver.excite(wire.feedSegment)) {}
     NearField field() const { return NearField(wire, currents, ground); }
@@ -83,9 +83,9 @@ TEST(MomPhysics, TwoPortAdmittanceIsReciprocal) {
 }
 
 TEST(MomPhysics, CurrentAtAFreeEndIsNearlyZero) {
-    for (const WireSpec& spec :
+    for (const WireSpec& wireSpec :
          {dipole(0.5), dipole(1.3), wire({{0, 0, 1}, {0, 0, 12}, {30, 0, 12}}, 4, 3.65)}) {
-        const Solved s(spec);
+        const Solved s(wireSpec);
         const auto& c = s.currents.segments;
         double largest = 0;
         for (const SegmentCurrent& x : c)
@@ -121,17 +121,18 @@ double poyntingFlux(const NearField& f, double r) {
 }
 
 TEST(MomPhysics, InputPowerIsRadiatedInFreeSpace) {
-    for (const WireSpec& spec : {dipole(0.5), wire({{0, 0, 0}, {6, 0, 4}, {6, 9, 4}}, 2, 14.2)}) {
-        const Solved s(spec);
+    for (const WireSpec& wireSpec :
+         {dipole(0.5), wire({{0, 0, 0}, {6, 0, 4}, {6, 9, 4}}, 2, 14.2)}) {
+        const Solved s(wireSpec);
         const double flux = poyntingFlux(s.field(), 20 * s.wire.wavelength);
         EXPECT_NEAR(flux / s.currents.inputPower(), 1, 0.01);
     }
 }
 
 TEST(MomPhysics, TangentialEAndNormalHVanishOnPerfectGround) {
-    WireSpec spec = dipole(0.5);
-    spec.ground = Ground::Perfect;
-    const NearField f = Solved(spec).field();
+    WireSpec wireSpec = dipole(0.5);
+    wireSpec.ground = Ground::Perfect;
+    const NearField f = Solved(wireSpec).field();
     for (Vec3 p : {Vec3{1, 0, 0}, Vec3{3, 2, 0}, Vec3{-7, 5, 0}}) {
         const FieldPoint on = f.at(p), above = f.at(p + Vec3{0, 0, 2});
         EXPECT_LT(std::abs(on.e.x) + std::abs(on.e.y), 1e-9 * above.eRms);
@@ -187,10 +188,10 @@ TEST(MomPhysics, SegmentFieldIsContinuousWhereThePointFormSetsIn) {
 TEST(MomPhysics, FieldHoldsOnlyClearOfFeedFreeEndsAndWire) {
     // 0.5 m segments, the feed segment's centre at (0, 0, 10), free ends
     // at x = -5.25 and 5.25, radius 1 mm, over perfect ground.
-    WireSpec spec = dipole(0.5);
-    spec.diameterMm = 2;
-    spec.ground = Ground::Perfect;
-    const NearField f = Solved(spec).field();
+    WireSpec wireSpec = dipole(0.5);
+    wireSpec.diameterMm = 2;
+    wireSpec.ground = Ground::Perfect;
+    const NearField f = Solved(wireSpec).field();
     const struct {
         Vec3 p;
         bool holds;
@@ -209,8 +210,8 @@ TEST(MomPhysics, FieldHoldsOnlyClearOfFeedFreeEndsAndWire) {
 TEST(MomPhysics, SameDoublesOnAnyNumberOfThreads) {
     // Over perfect ground and over a real one (its tables, matrix and field).
     for (Ground g : {Ground::Perfect, Ground::Real}) {
-        const WireSpec spec = wire({{0, 0, 10}, {20, 0, 10}, {20, 10, 4}}, 3, 7.1, g);
-        const Solved one(spec, 1), three(spec, 3);
+        const WireSpec wireSpec = wire({{0, 0, 10}, {20, 0, 10}, {20, 10, 4}}, 3, 7.1, g);
+        const Solved one(wireSpec, 1), three(wireSpec, 3);
         EXPECT_TRUE(one.matrix == three.matrix);
         std::vector<Vec3> points;
         for (int i = 0; i < 40; ++i)

@@ -100,11 +100,12 @@ TEST(MomRealGround, HIsTheCurlOfE) {
     // 0.04 %, 14.2 MHz: 0.16 %; with steps of 0.01 m, 0.02 % and 0.03 %).
     for (const WireSpec& base : {kDipole, kSloper})
         for (Soil soil : {Soil{13, 0.005}, Soil{5, 0.001}}) {
-            WireSpec spec = base;
-            spec.soil = soil;
-            const WireAnalysis a = analyseWire(spec, 100);
+            WireSpec wireSpec = base;
+            wireSpec.soil = soil;
+            const WireAnalysis a = analyseWire(wireSpec, 100);
             ASSERT_TRUE(a.ok()) << a.reason;
-            const double omegaMu = kTwoPi / (kSpeedOfLight / spec.frequencyMHz) * kWaveImpedance;
+            const double omegaMu =
+                kTwoPi / (kSpeedOfLight / wireSpec.frequencyMHz) * kWaveImpedance;
             const Complex minusJOmegaMu{0, -omegaMu};
             auto hFromCurl = [&](Vec3 p, double d) {
                 auto e = [&](Vec3 q) { return a.field->at(q).e; };
@@ -127,10 +128,11 @@ TEST(MomRealGround, HIsTheCurlOfE) {
                                  h.z - third * (4.0 * fine.z - coarse.z)};
                 const double off = std::sqrt(normSquared(diff) / normSquared(h));
                 worst = std::max(worst, off);
-                EXPECT_LT(off, 2e-3) << spec.frequencyMHz << " " << p.x << " " << p.y << " " << p.z;
+                EXPECT_LT(off, 2e-3)
+                    << wireSpec.frequencyMHz << " " << p.x << " " << p.y << " " << p.z;
             }
             std::printf("%5.2f MHz over %g/%g: H against the curl of E within %.1e\n",
-                        spec.frequencyMHz, soil.relativePermittivity, soil.conductivity, worst);
+                        wireSpec.frequencyMHz, soil.relativePermittivity, soil.conductivity, worst);
         }
 }
 
@@ -157,8 +159,8 @@ TEST(MomRealGround, ContinuousWhereTheMethodSwitches) {
     // steps are where NEC-2's grids meet (0.2 wavelengths, 20 degrees),
     // whose interpolations differ by up to 0.5 % of the four quantities:
     // there |H| steps by 0.17 %, where it is a thirtieth of its largest.
-    const WireSpec spec = wire({{-5.25, 0, 1.5}, {5.25, 0, 1.5}}, 5.25, 14.2, Ground::Real);
-    const WireAnalysis a = analyseWire(spec, 100);
+    const WireSpec wireSpec = wire({{-5.25, 0, 1.5}, {5.25, 0, 1.5}}, 5.25, 14.2, Ground::Real);
+    const WireAnalysis a = analyseWire(wireSpec, 100);
     ASSERT_TRUE(a.ok()) << a.reason;
     struct Line {
         Vec3 from, step;

@@ -18,11 +18,11 @@ constexpr double kPi = std::numbers::pi;
 // H of the engine's near field as a share of its limit.
 class MomHField : public ZoneField {
   public:
-    MomHField(const mom::WireSpec& spec, double watts, double hLimit, unsigned threads)
-        : analysis_(mom::analyseWire(spec, watts, threads)), hLimit_(hLimit), threads_(threads),
-          k_(2 * kPi * spec.frequencyMHz / 299.792458) {
-        for (std::size_t j = 1; j < spec.corners.size(); ++j)
-            length_ += mom::norm(spec.corners[j] - spec.corners[j - 1]);
+    MomHField(const mom::WireSpec& wireSpec, double watts, double hLimit, unsigned threads)
+        : analysis_(mom::analyseWire(wireSpec, watts, threads)), hLimit_(hLimit), threads_(threads),
+          k_(2 * kPi * wireSpec.frequencyMHz / 299.792458) {
+        for (std::size_t j = 1; j < wireSpec.corners.size(); ++j)
+            length_ += mom::norm(wireSpec.corners[j] - wireSpec.corners[j - 1]);
     }
     bool ok() const { return analysis_.ok(); }
     double current() const { return analysis_.summary.maxCurrentRms; } // A, RMS
@@ -60,8 +60,8 @@ std::vector<Point3> pointsOf(const std::vector<mom::Vec3>& corners) {
 }
 
 // The power that puts `amps` RMS at the largest current.
-double wattsFor(const mom::WireSpec& spec, double amps) {
-    const double one = mom::analyseWire(spec, 1).summary.maxCurrentRms;
+double wattsFor(const mom::WireSpec& wireSpec, double amps) {
+    const double one = mom::analyseWire(wireSpec, 1).summary.maxCurrentRms;
     return std::pow(amps / one, 2);
 }
 
@@ -71,17 +71,17 @@ double hLimit(double mhz) {
 
 TEST(ZoneMom, HalfWaveDipoleZoneIsTheCylinderOfItsFeedCurrent) {
     // 10 m at 14.2 MHz, fed in the middle, 1.5 m of zone radius there.
-    mom::WireSpec spec;
-    spec.corners = {{0, 0, 5}, {10, 0, 5}};
-    spec.feedM = 5;
-    spec.frequencyMHz = 14.2;
-    const double h = hLimit(spec.frequencyMHz);
+    mom::WireSpec wireSpec;
+    wireSpec.corners = {{0, 0, 5}, {10, 0, 5}};
+    wireSpec.feedM = 5;
+    wireSpec.frequencyMHz = 14.2;
+    const double h = hLimit(wireSpec.frequencyMHz);
     const double radius = 1.5; // m
-    const MomHField field(spec, wattsFor(spec, 2 * kPi * radius * h), h, 0);
+    const MomHField field(wireSpec, wattsFor(wireSpec, 2 * kPi * radius * h), h, 0);
     ASSERT_TRUE(field.ok());
     const double expected = field.current() / (2 * kPi * h);
     EXPECT_NEAR(expected, radius, 1e-9);
-    const Zone z = findZone(pointsOf(spec.corners), field);
+    const Zone z = findZone(pointsOf(wireSpec.corners), field);
     ASSERT_FALSE(z.empty);
     EXPECT_NEAR(z.safetyDistance.value, expected, 0.02 * expected);
     EXPECT_NEAR(z.safetyDistance.at.x, 5, 0.5); // beside the feed
@@ -92,14 +92,14 @@ TEST(ZoneMom, HalfWaveDipoleZoneIsTheCylinderOfItsFeedCurrent) {
 TEST(ZoneMom, SearchAgreesWithADenseLatticeOnAnyNumberOfThreads) {
     // A short bent wire at 50 MHz, with the current at its feed that would
     // give 0.6 m of zone round a long wire: about 0.45 m round this one.
-    mom::WireSpec spec;
-    spec.corners = {{0, 0, 1.2}, {0.6, 0, 1.4}, {1.2, 0.3, 1.2}};
-    spec.feedM = 0.65;
-    spec.frequencyMHz = 50;
-    const double h = hLimit(spec.frequencyMHz);
-    const double watts = wattsFor(spec, 2 * kPi * 0.6 * h);
-    const std::vector<Point3> wire = pointsOf(spec.corners);
-    const MomHField one(spec, watts, h, 1), three(spec, watts, h, 3);
+    mom::WireSpec wireSpec;
+    wireSpec.corners = {{0, 0, 1.2}, {0.6, 0, 1.4}, {1.2, 0.3, 1.2}};
+    wireSpec.feedM = 0.65;
+    wireSpec.frequencyMHz = 50;
+    const double h = hLimit(wireSpec.frequencyMHz);
+    const double watts = wattsFor(wireSpec, 2 * kPi * 0.6 * h);
+    const std::vector<Point3> wire = pointsOf(wireSpec.corners);
+    const MomHField one(wireSpec, watts, h, 1), three(wireSpec, watts, h, 3);
     const Zone z = findZone(wire, three);
     ASSERT_FALSE(z.empty);
 
